@@ -1,0 +1,46 @@
+# Sourced by the scripts: a private Wine prefix under build/, one long-lived wineserver for it,
+# and a private Xvfb display when asked for one.
+#   zorvi_wine_start [xvfb]   start (and create the prefix on first use)
+#   zorvi_wine_stop           stop what zorvi_wine_start started
+
+zorvi_root=${zorvi_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+export WINEPREFIX="$zorvi_root/build/wine-prefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+export LANG=${ZORVI_LANG:-zh_CN.UTF-8}
+zorvi_wine=/usr/lib/wine/wine64
+zorvi_xvfb_pid=
+
+zorvi_start_xvfb() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    zorvi_xvfb_pid=$!
+    local i
+    for i in $(seq 50); do
+        [ -s "$fdfile" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n 1 "$fdfile")"
+    rm -f "$fdfile"
+}
+
+zorvi_wine_start() {
+    [ "${1:-}" = xvfb ] && zorvi_start_xvfb
+    mkdir -p "$WINEPREFIX"
+    # Detached with its own stdio: a wineserver that inherits a pipe keeps ctest waiting forever.
+    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        # No Mono or Gecko install prompts: they cannot be installed here and would wait forever.
+        WINEDLLOVERRIDES="mscoree=;mshtml=" "$zorvi_wine" wineboot -i </dev/null >/dev/null 2>&1 || true
+    fi
+    "$zorvi_wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+zorvi_wine_stop() {
+    /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$zorvi_xvfb_pid" ]; then
+        kill "$zorvi_xvfb_pid" 2>/dev/null || true
+        wait "$zorvi_xvfb_pid" 2>/dev/null || true
+    fi
+}
