@@ -1,0 +1,23 @@
+// The program's first code: start the runtime, register the exit routine, show the main window and
+// run the message loop until the last window is gone.
+#include <cfloat>
+
+#include "app/variables.h"
+#include "runtime/helper_table.h"
+#include "runtime/misc_service.h"
+#include "runtime/start_runtime.h"
+
+namespace rt {
+
+int ApplicationEntry()
+{
+    const HelperTable& helpers = Helpers();
+    helpers.miscService(kStartRuntime);
+    _fpreset();
+    helpers.miscService(kSetExitRoutine, &app::ReleaseTexts);
+    helpers.loadStartWindow(app::kMainWindowId);
+    helpers.runMessageLoop();
+    return 0;
+}
+
+}  // namespace rt

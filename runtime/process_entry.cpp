@@ -1,0 +1,15 @@
+// The process entry of every program built on the runtime: the whole life of the program runs
+// inside the application's entry sub; a normal end then shuts the runtime down.
+#include <windows.h>
+
+#include "runtime/runtime_app.h"
+#include "runtime/shutdown.h"
+#include "runtime/start_runtime.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    rt::InitialiseRuntimeApp();
+    rt::ApplicationEntry();
+    rt::ShutDownRuntime(0);
+    return rt::App().quitCode;
+}
