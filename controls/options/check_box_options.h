@@ -1,0 +1,53 @@
+// The CheckBox unit's options. Versions 0 to 2; version 2 adds the data-binding texts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/options/font_description.h"
+
+namespace rt {
+
+struct CheckBoxOptions {
+    static constexpr uint32_t kMaxVersion = 2;
+
+    std::vector<uint8_t> Image;
+    bool PushLike = false;
+    bool Flat = false;
+    std::string Caption = "选择框";
+    bool TextOnLeft = false;
+    int32_t HorizontalAlign = 0;
+    int32_t VerticalAlign = 1;
+    uint32_t TextColour = 0;
+    uint32_t BackColour = 0xff000000;
+    std::optional<FontDescription> Font;
+    bool Checked = false;
+    std::string DataSource;
+    std::string DataColumn;
+
+    template <class Options, class Field>
+    static void Layout(Options& o, Field& field, uint32_t version)
+    {
+        field("PushLike", o.PushLike);
+        field("Flat", o.Flat);
+        field("TextOnLeft", o.TextOnLeft);
+        field("HorizontalAlign", o.HorizontalAlign);
+        field("VerticalAlign", o.VerticalAlign);
+        field("TextColour", o.TextColour);
+        field("BackColour", o.BackColour);
+        field("Checked", o.Checked);
+        field("Image", o.Image);
+        field("Font", o.Font);
+        field("Caption", o.Caption);
+        if (version >= 2) {
+            field("DataSource", o.DataSource);
+            field("DataColumn", o.DataColumn);
+        }
+    }
+
+    bool operator==(const CheckBoxOptions&) const = default;
+};
+
+}  // namespace rt

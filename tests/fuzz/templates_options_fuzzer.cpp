@@ -1,0 +1,54 @@
+// Fuzzes the unit kinds' property data readers: the first byte picks the kind, the rest is the
+// data. Whatever a reader accepts, writing it and reading it again gives the same options.
+#include <cstdint>
+#include <cstdlib>
+
+#include "controls/options/button_options.h"
+#include "controls/options/check_box_options.h"
+#include "controls/options/common_dlg_options.h"
+#include "controls/options/draw_panel_options.h"
+#include "controls/options/edit_box_options.h"
+#include "controls/options/group_box_options.h"
+#include "controls/options/html_viewer_options.h"
+#include "controls/options/hyper_linker_options.h"
+#include "controls/options/label_options.h"
+#include "controls/options/option_fields.h"
+#include "controls/options/process_bar_options.h"
+#include "controls/options/radio_box_options.h"
+#include "controls/options/window_options.h"
+
+namespace {
+
+template <class Options>
+void RoundTrip(const uint8_t* data, size_t size)
+{
+    std::optional<Options> options = rt::ReadOptions<Options>(data, size);
+    if (!options) {
+        return;
+    }
+    std::vector<uint8_t> written = rt::WriteOptions(*options);
+    std::optional<Options> again = rt::ReadOptions<Options>(written);
+    if (!again || !(*again == *options) || rt::WriteOptions(*again) != written) {
+        std::abort();
+    }
+}
+
+using Reader = void (*)(const uint8_t*, size_t);
+
+const Reader kReaders[] = {
+    RoundTrip<rt::WindowOptions>,     RoundTrip<rt::EditBoxOptions>,     RoundTrip<rt::LabelOptions>,
+    RoundTrip<rt::GroupBoxOptions>,   RoundTrip<rt::ButtonOptions>,      RoundTrip<rt::CheckBoxOptions>,
+    RoundTrip<rt::RadioBoxOptions>,   RoundTrip<rt::ProcessBarOptions>,  RoundTrip<rt::HyperLinkerOptions>,
+    RoundTrip<rt::DrawPanelOptions>,  RoundTrip<rt::HtmlViewerOptions>,  RoundTrip<rt::CommonDlgOptions>,
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0) {
+        return 0;
+    }
+    kReaders[data[0] % std::size(kReaders)](data + 1, size - 1);
+    return 0;
+}
