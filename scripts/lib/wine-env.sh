@@ -10,6 +10,7 @@ export WINEARCH=win64
 export LANG=${ZORVI_LANG:-zh_CN.UTF-8}
 zorvi_wine=/usr/lib/wine/wine64
 zorvi_xvfb_pid=
+zorvi_started_server=0
 
 zorvi_start_xvfb() {
     local fdfile
@@ -25,11 +26,25 @@ zorvi_start_xvfb() {
     rm -f "$fdfile"
 }
 
+# A wineserver runs in a folder named after the prefix's device and inode.
+zorvi_wineserver_running() {
+    local id pid
+    id=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+    for pid in $(pgrep -x wineserver64) $(pgrep -x wineserver); do
+        [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == */"$id" ]] && return 0
+    done
+    return 1
+}
+
 zorvi_wine_start() {
     [ "${1:-}" = xvfb ] && zorvi_start_xvfb
     mkdir -p "$WINEPREFIX"
     # Detached with its own stdio: a wineserver that inherits a pipe keeps ctest waiting forever.
-    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+    # One already serving this prefix (another run's) is shared and left to whoever started it.
+    if ! zorvi_wineserver_running; then
+        setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+        zorvi_started_server=1
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         # No Mono or Gecko install prompts: they cannot be installed here and would wait forever.
         WINEDLLOVERRIDES="mscoree=;mshtml=" "$zorvi_wine" wineboot -i </dev/null >/dev/null 2>&1 || true
@@ -38,7 +53,7 @@ zorvi_wine_start() {
 }
 
 zorvi_wine_stop() {
-    /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    [ "$zorvi_started_server" = 1 ] && { /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; }
     if [ -n "$zorvi_xvfb_pid" ]; then
         kill "$zorvi_xvfb_pid" 2>/dev/null || true
         wait "$zorvi_xvfb_pid" 2>/dev/null || true
