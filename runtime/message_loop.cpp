@@ -2,17 +2,81 @@
 
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
+#include "runtime/window/idle_list.h"
+#include "runtime/window/window_lifetime.h"
 
 namespace rt {
 namespace {
+
+// The system's caret-blink timer message.
+constexpr UINT kSystemTimerMessage = 0x0118;
+
 MessageFilter messageFilter = nullptr;
+
+// Mouse moves to the same place, paints and the caret blink do not end an idle period.
+bool EndsIdle(const MSG& message, MSG& lastMouseMove)
+{
+    if (message.message == WM_MOUSEMOVE) {
+        bool same = lastMouseMove.message == WM_MOUSEMOVE && message.hwnd == lastMouseMove.hwnd &&
+                    message.lParam == lastMouseMove.lParam;
+        lastMouseMove = message;
+        return !same;
+    }
+    return message.message != WM_PAINT && message.message != kSystemTimerMessage;
 }
+
+bool ModalWindowGone(HWND modal) { return modal && !IsWindow(modal); }
+
+// The loop; modal is null for the application's loop. Returns false when it ended on the quit
+// message (taken in the application's loop, left queued in modal mode).
+bool RunLoop(HWND modal)
+{
+    bool idling = true;
+    int idleCount = 0;
+    MSG lastMouseMove{};
+    MSG message;
+    for (;;) {
+        while (idling && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            RunIdleList();
+            bool more = RunIdleProcessing(idleCount);
+            if (ModalWindowGone(modal)) {
+                return true;
+            }
+            idling = more;
+            ++idleCount;
+        }
+        do {
+            if (modal && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message == WM_QUIT) {
+                return false;
+            }
+            if (ModalWindowGone(modal)) {
+                return true;
+            }
+            if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+                App().quitCode = static_cast<int>(message.wParam);
+                if (modal) {
+                    PostQuitMessage(App().quitCode);
+                }
+                return false;
+            }
+            DispatchOne(message);
+            if (EndsIdle(message, lastMouseMove)) {
+                idling = true;
+                idleCount = 0;
+            }
+        } while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+}  // namespace
 
 void SetMessageFilter(MessageFilter filter) { messageFilter = filter; }
 
 void DispatchOne(MSG& message)
 {
-    if (messageFilter && messageFilter(message)) return;
+    if (messageFilter && messageFilter(message)) {
+        return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
@@ -21,8 +85,9 @@ void ProcessPendingMessages()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (message.message == WM_QUIT) return;
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return;
+        if (message.message == WM_QUIT || !PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            return;
+        }
         DispatchOne(message);
     }
 }
@@ -31,11 +96,19 @@ int RunMessageLoop()
 {
     RuntimeApp& app = App();
     app.loopStarted = true;
-    if (!AnyTemplateWindowAlive()) return app.quitCode;
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchOne(message);
-    app.quitCode = static_cast<int>(message.wParam);
+    if (!AnyTemplateWindowAlive()) {
+        return app.quitCode;
+    }
+    RunLoop(nullptr);
     return app.quitCode;
+}
+
+void RunModalLoop(HWND modalWindow)
+{
+    HWND previous = CurrentModalWindow();
+    SetCurrentModalWindow(modalWindow);
+    RunLoop(modalWindow);
+    SetCurrentModalWindow(previous);
 }
 
 }  // namespace rt

@@ -1,4 +1,4 @@
-// The message loop and the processing of waiting messages.
+// The message loop with idle processing, its modal mode, and the processing of waiting messages.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,13 @@ namespace rt {
 // Dispatches every waiting message of the calling thread; a quit message stays queued.
 void ProcessPendingMessages();
 
-// Runs until the quit message (or at once when no window is alive); returns the quit code.
+// Marks the loop as started and runs until the quit message (at once when no template window is
+// alive); returns the quit code.
 int RunMessageLoop();
+
+// The nested loop of a modal window: returns when the window is gone, or at a quit message, which
+// stays queued for the outer loop. The previous modal window is current again afterwards.
+void RunModalLoop(HWND modalWindow);
 
 // Takes and dispatches one message through the window layer's filter.
 void DispatchOne(MSG& message);

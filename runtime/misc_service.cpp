@@ -9,6 +9,7 @@
 #include "runtime/runtime_app.h"
 #include "runtime/start_runtime.h"
 #include "runtime/text_codec.h"
+#include "runtime/unit_access.h"
 
 namespace rt {
 
@@ -77,6 +78,22 @@ uintptr_t MiscService(int function, ...)
     case kSetExitRoutine:
         SetExitRoutine(va_arg(args, void (*)()));
         break;
+    case kReadUnitPropertyByRef: {
+        uint32_t kind = va_arg(args, uint32_t);
+        void* unit = va_arg(args, void*);
+        int number = va_arg(args, int);
+        result = static_cast<uintptr_t>(ReadUnitPropertyByRef(kind, unit, number));
+        break;
+    }
+    case kWriteUnitPropertyByRef: {
+        uint32_t kind = va_arg(args, uint32_t);
+        void* unit = va_arg(args, void*);
+        int number = va_arg(args, int);
+        int subIndex = va_arg(args, int);
+        uintptr_t low = va_arg(args, uintptr_t);
+        WriteUnitPropertyByRef(kind, unit, number, subIndex, low);
+        break;
+    }
     case kStartRuntime:
         StartRuntime();
         break;

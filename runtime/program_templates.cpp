@@ -1,21 +1,42 @@
 #include "runtime/program_templates.h"
 
-#include "runtime/runtime_error.h"
-#include "runtime/unit_access.h"
+#include "runtime/window/window_layer.h"
+#include "runtime/window/window_unit.h"
 
 namespace rt {
 
-bool ReadProgramTemplates(const ProgramHeader& header) { return header.templateDataLength == 0; }
-
-bool AnyTemplateWindowAlive() { return false; }
-
-int64_t ReadProperty(uint32_t, uint32_t, int, int) { ReportRuntimeError(messages::kWindowNotLoadedForUnit, 0); }
-
-void WriteProperty(uint32_t, uint32_t, int, int, uintptr_t, uint32_t)
+TemplateCollection& ProgramTemplates()
 {
-    ReportRuntimeError(messages::kWindowNotLoadedForUnit, 0);
+    static TemplateCollection collection;
+    return collection;
 }
 
-void LoadStartWindow(uint32_t) { ReportRuntimeError(messages::kStartWindowFailed, 0); }
+bool ReadProgramTemplates(const ProgramHeader& header)
+{
+    StartWindowLayer();
+    if (header.templateDataLength == 0) {
+        ProgramTemplates() = TemplateCollection();
+        return true;
+    }
+    static const CodeBase kNoCode{nullptr, 0};
+    std::optional<TemplateCollection> collection =
+        LoadTemplateCollection(header.templateData, header.templateDataLength, header.codeBase ? *header.codeBase : kNoCode);
+    if (!collection) {
+        return false;
+    }
+    ProgramTemplates() = std::move(*collection);
+    return true;
+}
+
+bool AnyTemplateWindowAlive()
+{
+    TemplateCollection& templates = ProgramTemplates();
+    for (size_t i = 0; i < templates.windowCount(); ++i) {
+        if (LiveWindowOf(*templates.windowAt(i))) {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace rt

@@ -2,6 +2,7 @@
 
 #include "runtime/runtime_app.h"
 #include "runtime/shutdown.h"
+#include "runtime/window/window_thread.h"
 
 namespace rt {
 namespace {
@@ -14,6 +15,9 @@ bool iconsLoaded = false;
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kExitRequestMessage) ExitProgram(static_cast<int>(wParam));
+    if (message == kRunOnWindowThreadMessage) {
+        return RunWindowThreadCall(lParam);
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

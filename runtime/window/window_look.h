@@ -1,0 +1,38 @@
+// How a window unit looks: frame styles from its options, the outline of its Shape, its
+// background and its icons.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "controls/options/window_options.h"
+#include "runtime/window/owned_handles.h"
+
+namespace rt {
+
+struct WindowStyles {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+// Border 0..6, title bar, system menu, sizing frame, tool window, client edge and the boxes.
+WindowStyles FrameStyles(const WindowOptions& options);
+
+// The outline of Shape 1..29 at the window's size, or null for the rectangle (0) and for values
+// out of range.
+UniqueRegion CreateShapeRegion(int shape, int width, int height);
+
+// Fills the client area with BackColour (0xff000000: the button face).
+void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options);
+
+// The icon of the given size from .ico file bytes, or null when they hold none.
+UniqueIcon IconFromIcoBytes(const uint8_t* data, size_t length, int width, int height);
+
+struct WindowIconPair {
+    UniqueIcon big;
+    UniqueIcon small;
+};
+
+}  // namespace rt

@@ -1,0 +1,134 @@
+// The window unit's procedure: one line per handled message, everything else to the default.
+#include <memory>
+
+#include "runtime/window/events.h"
+#include "runtime/window/unit_cursors.h"
+#include "runtime/window/window_class.h"
+#include "runtime/window/window_lifetime.h"
+#include "runtime/window/window_unit.h"
+
+namespace rt {
+namespace {
+
+enum WindowEvent : int32_t {
+    kEventCreated = 0,
+    kEventCloseRequest = 1,
+    kEventDestroyed = 2,
+    kEventMoved = 3,
+    kEventResized = 4,
+    kEventActivated = 5,
+    kEventDeactivated = 6,
+    kEventFirstActivation = 8,
+    kEventShown = 10,
+    kEventHidden = 11,
+};
+
+WindowUnit* BindState(HWND window, LPARAM lParam)
+{
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* holder = static_cast<std::unique_ptr<WindowUnit>*>(create->lpCreateParams);
+    if (!holder || !*holder) {
+        return nullptr;
+    }
+    WindowUnit* state = holder->release();
+    state->bind(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    return state;
+}
+
+}  // namespace
+
+void WindowUnit::requestClose()
+{
+    if (RaiseUnitEvent(windowId(), 0, kEventCloseRequest).vetoed()) {
+        return;
+    }
+    reenableDisabledWindows();
+    DestroyWindow(handle_);
+}
+
+void WindowUnit::onActivate(WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        RaiseUnitEvent(windowId(), 0, kEventDeactivated);
+        return;
+    }
+    if (!activatedOnce_) {
+        activatedOnce_ = true;
+        RaiseUnitEvent(windowId(), 0, kEventFirstActivation);
+    }
+    RaiseUnitEvent(windowId(), 0, kEventActivated);
+}
+
+void WindowUnit::onEraseBackground(HDC dc)
+{
+    RECT client;
+    GetClientRect(handle_, &client);
+    PaintWindowBackground(dc, client, options_);
+}
+
+void WindowUnit::onSize()
+{
+    if (options_.Shape != 0) {
+        applyShape();
+    }
+    RaiseUnitEvent(windowId(), 0, kEventResized);
+}
+
+LRESULT WindowUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        requestClose();
+        return 0;
+    case WM_DESTROY:
+        RaiseUnitEvent(windowId(), 0, kEventDestroyed);
+        return 0;
+    case WM_MOVE:
+        RaiseUnitEvent(windowId(), 0, kEventMoved);
+        return 0;
+    case WM_SIZE:
+        onSize();
+        return 0;
+    case WM_ACTIVATE:
+        onActivate(wParam);
+        return 0;
+    case WM_SHOWWINDOW:
+        RaiseUnitEvent(windowId(), 0, wParam ? kEventShown : kEventHidden);
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    case WM_ERASEBKGND:
+        onEraseBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_NCACTIVATE:
+        return DefWindowProcW(handle_, message, options_.KeepTitleActive ? TRUE : wParam, lParam);
+    case WM_SETCURSOR:
+        if (HCURSOR cursor = LOWORD(lParam) == HTCLIENT ? UnitCursorAt(windowId(), reinterpret_cast<HWND>(wParam)) : nullptr) {
+            SetCursor(cursor);
+            return TRUE;
+        }
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    default:
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK WindowUnitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* state = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        state = BindState(window, lParam);
+        return state ? DefWindowProcW(window, message, wParam, lParam) : FALSE;
+    }
+    if (!state) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        std::unique_ptr<WindowUnit> owned(state);
+        ForgetDestroyedWindow(*owned);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return state->handleMessage(message, wParam, lParam);
+}
+
+}  // namespace rt
