@@ -1,0 +1,168 @@
+// Reads run-length coded PCX files (first byte 0x0A) of one 8-bit plane with the 256-colour
+// palette in the file's last 768 bytes, or three 8-bit planes (red, green, blue) per row. Refuses
+// other plane layouts (1, 2 and 4-bit planes, four planes), a width or height of 1 pixel or less,
+// a bytes-per-line value below the width and pictures beyond the picture limits. Coded data too
+// short for every row fails the read, before any pixel buffer is made when its size alone shows it.
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "pictures/conversion/picture_limits.h"
+#include "pictures/conversion/source_reader.h"
+#include "pictures/conversion/temp_file_buffer.h"
+#include "runtime/byte_stream.h"
+
+namespace pictures {
+namespace {
+
+constexpr uint64_t kHeaderBytes = 128;
+constexpr uint64_t kPaletteBytes = 768;
+// A count byte and its value byte give at most 63 values.
+constexpr uint64_t kMostValuesPerPair = 63;
+
+struct PcxLayout {
+    int64_t width = 0;
+    int64_t height = 0;
+    unsigned planes = 0;
+    unsigned bitsPerPlane = 0;
+    uint64_t bytesPerLine = 0;
+};
+
+bool ReadLayout(rt::ByteStream& stream, PcxLayout& layout)
+{
+    uint8_t header[kHeaderBytes];
+    rt::ByteReader in(stream);
+    if (!in.bytes(header, sizeof header) || header[0] != 0x0A) {
+        return false;
+    }
+    auto word = [&](size_t at) { return int64_t{header[at]} | int64_t{header[at + 1]} << 8; };
+    layout.width = word(8) - word(4) + 1;
+    layout.height = word(10) - word(6) + 1;
+    layout.bitsPerPlane = header[3];
+    layout.planes = header[65];
+    layout.bytesPerLine = static_cast<uint64_t>(word(66));
+    return true;
+}
+
+// Decodes one row of values from the coded bytes at position; false when they run out.
+bool DecodeRow(const uint8_t* coded, size_t size, size_t& position, std::vector<uint8_t>& row)
+{
+    size_t filled = 0;
+    while (filled < row.size()) {
+        if (position >= size) {
+            return false;
+        }
+        uint8_t byte = coded[position++];
+        size_t count = 1;
+        if (byte >= 0xC0) {
+            if (position >= size) {
+                return false;
+            }
+            count = std::min<size_t>(byte & 0x3F, row.size() - filled);
+            byte = coded[position++];
+        }
+        std::fill_n(row.begin() + static_cast<ptrdiff_t>(filled), count, byte);
+        filled += count;
+    }
+    return true;
+}
+
+class PcxReader final : public SourceReader {
+public:
+    bool open(const std::string& path) override
+    {
+        stream_ = rt::OpenFileStream(path, rt::FileSharing::kAll);
+        if (!stream_ || !ReadLayout(*stream_, layout_)) {
+            return false;
+        }
+        bool knownPlanes = layout_.bitsPerPlane == 8 && (layout_.planes == 1 || layout_.planes == 3);
+        return knownPlanes && layout_.width > 1 && layout_.height > 1 &&
+               layout_.bytesPerLine >= static_cast<uint64_t>(layout_.width) &&
+               WithinPictureLimits(static_cast<uint64_t>(layout_.width), static_cast<uint64_t>(layout_.height));
+    }
+
+    bool read(ConversionImage& image) override
+    {
+        bool indexed = layout_.planes == 1;
+        uint64_t trailer = indexed ? kPaletteBytes : 0;
+        if (stream_->size() < kHeaderBytes + trailer + 1) {
+            return false;
+        }
+        std::unique_ptr<TempFileBuffer> coded = ReadCodedData(stream_->size() - kHeaderBytes - trailer);
+        if (!coded || (indexed && !ReadPalette())) {
+            return false;
+        }
+        auto width = static_cast<uint32_t>(layout_.width);
+        auto height = static_cast<uint32_t>(layout_.height);
+        if (!image.allocate(width, height, indexed ? 8 : 24, indexed ? 256 : 0)) {
+            return false;
+        }
+        for (unsigned i = 0; i < 256 && indexed; ++i) {
+            image.setPaletteColour(i, {palette_[3 * i], palette_[3 * i + 1], palette_[3 * i + 2]});
+        }
+        return DecodeRows(*coded, image);
+    }
+
+private:
+    uint64_t rowValues() const { return layout_.planes * layout_.bytesPerLine; }
+
+    // The coded data, or null when it cannot hold every row. Beyond two bytes per value the
+    // rest of the file can never be used, so it is not read.
+    std::unique_ptr<TempFileBuffer> ReadCodedData(uint64_t codedSize)
+    {
+        uint64_t values = rowValues() * static_cast<uint64_t>(layout_.height);
+        if ((codedSize + 1) / 2 * kMostValuesPerPair < values) {
+            return nullptr;
+        }
+        std::unique_ptr<TempFileBuffer> coded = TempFileBuffer::Create(std::min(codedSize, 2 * values));
+        rt::ByteReader in(*stream_);
+        if (!coded || !in.seek(kHeaderBytes) || !in.bytes(coded->data(), coded->size())) {
+            return nullptr;
+        }
+        return coded;
+    }
+
+    bool ReadPalette()
+    {
+        rt::ByteReader in(*stream_);
+        return in.seek(stream_->size() - kPaletteBytes) && in.bytes(palette_, sizeof palette_);
+    }
+
+    bool DecodeRows(const TempFileBuffer& coded, ConversionImage& image) const
+    {
+        std::vector<uint8_t> row(static_cast<size_t>(rowValues()));
+        size_t position = 0;
+        for (uint32_t y = 0; y < image.height(); ++y) {
+            if (!DecodeRow(coded.data(), coded.size(), position, row)) {
+                return false;
+            }
+            StoreRow(row, image.row(y), image.width());
+        }
+        return true;
+    }
+
+    // Palette indices are cut to the width; colour rows hold the red, green and blue planes.
+    void StoreRow(const std::vector<uint8_t>& row, uint8_t* out, uint32_t width) const
+    {
+        if (layout_.planes == 1) {
+            std::copy_n(row.begin(), width, out);
+            return;
+        }
+        size_t plane = static_cast<size_t>(layout_.bytesPerLine);
+        for (uint32_t x = 0; x < width; ++x) {
+            out[3 * x] = row[x];
+            out[3 * x + 1] = row[plane + x];
+            out[3 * x + 2] = row[2 * plane + x];
+        }
+    }
+
+    std::unique_ptr<rt::ByteStream> stream_;
+    PcxLayout layout_;
+    uint8_t palette_[kPaletteBytes] = {};
+};
+
+}  // namespace
+
+std::unique_ptr<SourceReader> MakePcxReader() { return std::make_unique<PcxReader>(); }
+
+}  // namespace pictures

@@ -1,0 +1,169 @@
+// Reads JPEG (kind 1) through libjpeg: baseline, progressive and arithmetic-coded 8-bit pictures
+// with one (grey) or three (YCbCr or RGB) components. Refuses four-component (CMYK, YCCK) and other
+// component counts, 12-bit samples and pictures beyond the size limits. A truncated file still
+// decodes: its missing part is filled by the decompressor.
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "pictures/decoding/format_decoders.h"
+#include "pictures/decoding/picture_limits.h"
+#include "runtime/memory.h"
+
+namespace pictures {
+namespace {
+
+constexpr size_t kSourcePieceBytes = 4096;
+const JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
+
+struct JpegSource {
+    jpeg_source_mgr manager;
+    rt::ByteStream* stream;
+    JOCTET piece[kSourcePieceBytes];
+};
+
+struct JpegErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+// Everything one decode needs, in plain C structs: the decompression below may longjmp out of any
+// libjpeg call, so nothing with a destructor may live in it.
+struct JpegDecode {
+    jpeg_decompress_struct info;
+    JpegErrors errors;
+    JpegSource source;
+    uint8_t* pixels;  // B,G,R rows bottom-up; the caller frees it whatever the outcome
+    uint32_t width;
+    uint32_t height;
+};
+
+void IgnoreMessage(j_common_ptr, int) {}
+void IgnoreOutput(j_common_ptr) {}
+void JumpBack(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
+
+void InitSource(j_decompress_ptr) {}
+void TermSource(j_decompress_ptr) {}
+
+// Pulls the next piece from the stream; at its end supplies an end-of-image marker so that a
+// truncated file still decodes.
+boolean FillSource(j_decompress_ptr info)
+{
+    auto* source = reinterpret_cast<JpegSource*>(info->src);
+    size_t got = 0;
+    bool failed = false;
+    try {
+        got = source->stream->read(source->piece, kSourcePieceBytes);
+    } catch (...) {
+        failed = true;
+    }
+    if (failed) ERREXIT(info, JERR_FILE_READ);
+    if (got == 0) {
+        source->manager.next_input_byte = kEndOfImage;
+        source->manager.bytes_in_buffer = sizeof kEndOfImage;
+    } else {
+        source->manager.next_input_byte = source->piece;
+        source->manager.bytes_in_buffer = got;
+    }
+    return TRUE;
+}
+
+void SkipSource(j_decompress_ptr info, long count)
+{
+    jpeg_source_mgr* manager = info->src;
+    while (count > 0 && static_cast<size_t>(count) > manager->bytes_in_buffer) {
+        count -= static_cast<long>(manager->bytes_in_buffer);
+        FillSource(info);
+    }
+    if (count > 0) {
+        manager->next_input_byte += count;
+        manager->bytes_in_buffer -= static_cast<size_t>(count);
+    }
+}
+
+void AttachSource(JpegDecode& d, rt::ByteStream& stream)
+{
+    d.source.stream = &stream;
+    jpeg_source_mgr& m = d.source.manager;
+    m.init_source = InitSource;
+    m.fill_input_buffer = FillSource;
+    m.skip_input_data = SkipSource;
+    m.resync_to_restart = jpeg_resync_to_restart;
+    m.term_source = TermSource;
+    m.next_input_byte = nullptr;
+    m.bytes_in_buffer = 0;
+    d.info.src = &m;
+}
+
+bool OutputAcceptable(const jpeg_decompress_struct& info, uint64_t streamBytes)
+{
+    if (info.out_color_components != 1 && info.out_color_components != 3) return false;
+    if (!PictureSizeAllowed(info.output_width, info.output_height)) return false;
+    return DataCanHoldPixels(info.output_width, info.output_height, streamBytes, kJpegMaxPixelsPerByte);
+}
+
+// Stores one scanline (top-down index y) as row height-1-y of the B,G,R block.
+void StoreScanline(JpegDecode& d, const JSAMPLE* line, uint32_t y)
+{
+    uint8_t* out = d.pixels + static_cast<size_t>(d.height - 1 - y) * d.width * 3;
+    if (d.info.out_color_components == 3) {
+        for (uint32_t x = 0; x < d.width; ++x, line += 3, out += 3) {
+            out[0] = line[2];
+            out[1] = line[1];
+            out[2] = line[0];
+        }
+    } else {
+        for (uint32_t x = 0; x < d.width; ++x, ++line, out += 3) out[0] = out[1] = out[2] = *line;
+    }
+}
+
+// The one function that holds the setjmp: it owns nothing with a destructor. True when d.pixels
+// holds the whole picture.
+bool Decompress(JpegDecode& d, rt::ByteStream& stream)
+{
+    d.info.err = jpeg_std_error(&d.errors.manager);
+    d.errors.manager.error_exit = JumpBack;
+    d.errors.manager.emit_message = IgnoreMessage;
+    d.errors.manager.output_message = IgnoreOutput;
+    if (setjmp(d.errors.jump)) return false;
+
+    jpeg_create_decompress(&d.info);
+    AttachSource(d, stream);
+    jpeg_read_header(&d.info, TRUE);
+    jpeg_calc_output_dimensions(&d.info);
+    if (!OutputAcceptable(d.info, stream.size())) return false;
+    d.width = d.info.output_width;
+    d.height = d.info.output_height;
+    d.pixels = static_cast<uint8_t*>(rt::TryAllocMem(static_cast<size_t>(d.width) * d.height * 3));
+    if (!d.pixels) return false;
+
+    jpeg_start_decompress(&d.info);
+    JSAMPARRAY line = (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info), JPOOL_IMAGE,
+                                                  d.width * d.info.out_color_components, 1);
+    while (d.info.output_scanline < d.height) {
+        if (jpeg_read_scanlines(&d.info, line, 1) != 1) return false;
+        StoreScanline(d, line[0], d.info.output_scanline - 1);
+    }
+    jpeg_finish_decompress(&d.info);
+    return true;
+}
+
+}  // namespace
+
+OwnedPicture DecodeJpeg(rt::ByteStream& stream)
+{
+    JpegDecode d;
+    std::memset(&d, 0, sizeof d);
+    bool decoded = Decompress(d, stream);
+    jpeg_destroy_decompress(&d.info);
+    uint32_t size = d.width * d.height * 3;
+    HeapBlock pixels(d.pixels);
+    if (!decoded) return nullptr;
+    return MakePicture(PictureKind::kJpeg, static_cast<int32_t>(d.width), static_cast<int32_t>(d.height),
+                       std::move(pixels), size);
+}
+
+}  // namespace pictures

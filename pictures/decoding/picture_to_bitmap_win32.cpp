@@ -1,0 +1,35 @@
+// Picture data straight to a device bitmap, compatible with the screen, that the caller owns.
+#include "pictures/decoding/picture_decode.h"
+#include "pictures/decoding/picture_render.h"
+
+namespace pictures {
+namespace {
+
+OwnedBitmap IconOnWhite(const Picture& p, HDC screen)
+{
+    if (!p.icon) return nullptr;
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen, p.width, p.height));
+    if (!bitmap) return nullptr;
+    MemoryDc dc(screen);
+    ScopedSelection selection(dc.get(), bitmap.get());
+    if (!selection.ok()) return nullptr;
+    PatBlt(dc.get(), 0, 0, p.width, p.height, WHITENESS);
+    if (!DrawIconEx(dc.get(), 0, 0, p.icon, p.width, p.height, 0, nullptr, DI_NORMAL)) return nullptr;
+    return bitmap;
+}
+
+}  // namespace
+
+OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
+{
+    OwnedPicture picture = DecodePictureBytes(bytes, length);
+    if (!picture) return nullptr;
+    ScreenDc screen;
+    if (!screen.get()) return nullptr;
+    if (picture->kind == PictureKind::kIcon || picture->kind == PictureKind::kCursor) {
+        return IconOnWhite(*picture, screen.get());
+    }
+    return RenderPicture(*picture, screen.get()).TakeBitmap();
+}
+
+}  // namespace pictures

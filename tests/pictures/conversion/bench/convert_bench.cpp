@@ -1,0 +1,122 @@
+// Times ConvertToJpeg on a 12-megapixel photograph-like picture, stored as a 24-bit BMP, at
+// quality 100 with optimised Huffman tables, against cjpeg with the same settings on the same
+// file. Prints both times (best of several runs) and their ratio.
+//   convert_bench [CJPEG-COMMAND [RUNS]]
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "pictures/conversion/convert_to_jpeg.h"
+
+namespace {
+
+constexpr int kWidth = 4000;
+constexpr int kHeight = 3000;
+
+// A smooth sky-to-ground gradient with sensor-like noise, a few discs and bars.
+uint8_t Sample(int x, int y, int channel, uint32_t& noise)
+{
+    noise = noise * 1664525 + 1013904223;
+    double value = channel == 2 ? 200 - 120.0 * y / kHeight : 60 + 150.0 * x / kWidth * (channel + 1) / 3;
+    for (int disc = 0; disc < 6; ++disc) {
+        double dx = x - (500 + 600 * disc);
+        double dy = y - (800 + 250 * (disc % 3));
+        if (dx * dx + dy * dy < 250.0 * 250.0) {
+            value = 40 + 35 * disc + 20 * channel + 10 * std::sin((dx + dy) / 40);
+        }
+    }
+    if ((y / 150) % 7 == 3 && x > 2000) {
+        value = 30 * channel;
+    }
+    value += static_cast<int>(noise >> 28) - 8;
+    return static_cast<uint8_t>(std::clamp(value, 0.0, 255.0));
+}
+
+void WriteBmp(const std::string& path)
+{
+    const uint32_t rowBytes = kWidth * 3;
+    const uint32_t dataBytes = rowBytes * kHeight;
+    uint8_t header[54] = {'B', 'M'};
+    auto put = [&](int at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            header[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        }
+    };
+    put(2, 54 + dataBytes);
+    put(10, 54);
+    put(14, 40);
+    put(18, kWidth);
+    put(22, kHeight);
+    header[26] = 1;
+    header[28] = 24;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(header, 1, sizeof header, file);
+    std::vector<uint8_t> row(rowBytes);
+    uint32_t noise = 12345;
+    for (int i = 0; i < kHeight; ++i) {
+        int y = kHeight - 1 - i;
+        for (int x = 0; x < kWidth; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                row[3 * x + 2 - c] = Sample(x, y, c, noise);
+            }
+        }
+        std::fwrite(row.data(), 1, row.size(), file);
+    }
+    std::fclose(file);
+}
+
+template <typename Run>
+double BestSeconds(int runs, Run run)
+{
+    double best = 1e9;
+    for (int i = 0; i < runs; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        if (!run()) {
+            return -1;
+        }
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string cjpeg = argc > 1 ? argv[1] : "cjpeg";
+    int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "zorvi-convert-bench";
+    std::filesystem::create_directories(folder);
+    std::string source = (folder / "photo.bmp").string();
+    std::string ours = (folder / "ours.jpg").string();
+    std::string theirs = (folder / "cjpeg.jpg").string();
+    WriteBmp(source);
+
+    double oursSeconds = BestSeconds(runs, [&] {
+        return pictures::ConvertToJpeg(source.c_str(), ours.c_str(), false, 100, true, 0) == 1;
+    });
+    std::string command = "\"" + cjpeg + "\" -quality 100 -optimize -outfile \"" + theirs + "\" \"" + source + "\"";
+#ifdef _WIN32
+    // cmd /c drops the first and last quote of its command line.
+    command = "\"" + command + "\"";
+#endif
+    double theirSeconds = BestSeconds(runs, [&] { return std::system(command.c_str()) == 0; });
+
+    std::printf("picture: %d x %d, 24-bit BMP, quality 100, optimised Huffman, best of %d\n", kWidth, kHeight, runs);
+    std::printf("ConvertToJpeg: %.3f s (%llu bytes)\n", oursSeconds,
+                static_cast<unsigned long long>(std::filesystem::file_size(ours)));
+    if (theirSeconds < 0) {
+        std::printf("cjpeg: could not run %s\n", command.c_str());
+    } else {
+        std::printf("cjpeg:         %.3f s (%llu bytes)\n", theirSeconds,
+                    static_cast<unsigned long long>(std::filesystem::file_size(theirs)));
+        std::printf("ratio:         %.2f\n", oursSeconds / theirSeconds);
+    }
+    std::filesystem::remove_all(folder);
+    return oursSeconds < 0 ? 1 : 0;
+}

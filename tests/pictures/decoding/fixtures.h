@@ -1,0 +1,40 @@
+// Test fixtures made by make_fixtures.py, their reference pixels, and decoded pictures as RGB.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "pictures/decoding/picture.h"
+
+namespace pictures::testing {
+
+std::string FixturePath(const std::string& name);
+bool FixtureExists(const std::string& name);
+// Throws std::runtime_error for a missing fixture.
+std::vector<uint8_t> ReadFixture(const std::string& name);
+
+// Pixels as R, G, B rows top-down.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;
+
+    const uint8_t* at(int x, int y) const { return rgb.data() + (static_cast<size_t>(y) * width + x) * 3; }
+};
+
+// The reference decode of a fixture: "name.ext" -> "name.ppm".
+RgbImage ReadReference(const std::string& fixtureName);
+
+// The picture's pixels; for GIF pictures the frame's, whose size the packed header gives.
+RgbImage PictureRgb(const Picture& picture);
+
+// Equal sizes and every channel within the tolerance; names the first pixel that differs.
+::testing::AssertionResult SameImage(const RgbImage& actual, const RgbImage& expected, int tolerance = 0);
+
+// The top rows of an image.
+RgbImage TopRows(const RgbImage& image, int rows);
+
+}  // namespace pictures::testing
