@@ -1,0 +1,46 @@
+// The forwarded commands: unit methods and DestroyWindow answer empty until their layer registers.
+#include <gtest/gtest.h>
+
+#include "command_call.h"
+#include "commands/core/command_slots.h"
+
+namespace {
+
+using rt::CoreCommand;
+
+void AnswerSeven(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)
+{
+    *result = rt::MakeInt(argCount == 1 && args[0].low == 3 ? 7 : -1);
+}
+
+TEST(CommandSlots, OnlyUnitMethodsAndDestroyWindowForward)
+{
+    const CoreCommand forwarded[] = {
+        CoreCommand::kOpenLink,      CoreCommand::kClear,        CoreCommand::kDestroyWindow,
+        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,
+        CoreCommand::kPictureHeight, CoreCommand::kShow,         CoreCommand::kCopy,
+        CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
+    };
+    int count = 0;
+    for (int i = 0; i < rt::kCoreCommandCount; ++i) count += rt::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
+    EXPECT_EQ(count, 11);
+    for (CoreCommand command : forwarded) EXPECT_TRUE(rt::IsForwardedCommand(command));
+    EXPECT_FALSE(rt::RegisterCommandRoutine(CoreCommand::kToText, AnswerSeven));
+    EXPECT_EQ(rt::RegisteredRoutine(CoreCommand::kToText), nullptr);
+    EXPECT_EQ(rt::RegisteredRoutine(CoreCommand(99)), nullptr);
+}
+
+TEST(CommandSlots, AForwardedEntryAnswersEmptyUntilARoutineIsRegistered)
+{
+    rt::ValueTriple unit = rt::MakeInt(3);
+    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
+
+    ASSERT_TRUE(rt::RegisterCommandRoutine(CoreCommand::kPictureWidth, AnswerSeven));
+    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).integer(), 7);
+    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureHeight>, {unit}).type(), rt::kOmitted);
+
+    rt::RegisterCommandRoutine(CoreCommand::kPictureWidth, nullptr);
+    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The core library's command table: 35 entries in table order, and its description.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "command_call.h"
+#include "commands/core/command_slots.h"
+#include "commands/core/conversion_commands.h"
+#include "commands/core/core_library.h"
+#include "commands/core/file_commands.h"
+#include "commands/core/number_commands.h"
+#include "commands/core/open_files.h"
+#include "commands/core/picture_commands.h"
+#include "commands/core/text_commands.h"
+#include "commands/core/window_commands.h"
+
+namespace {
+
+using rt::CoreCommand;
+
+TEST(CoreTable, HoldsTheThirtyFiveCommandsInTableOrder)
+{
+    struct Entry {
+        int index;
+        rt::CommandRoutine routine;
+    };
+    const Entry plain[] = {
+        {2, rt::DeleteFileCommand},       {3, rt::RunDirectoryCommand},    {4, rt::FileExistsCommand},
+        {5, rt::WriteFileCommand},        {6, rt::ToTextCommand},          {7, rt::SplitTextCommand},
+        {8, rt::LoadWindowCommand},       {10, rt::ScreenWidthCommand},    {11, rt::ScreenHeightCommand},
+        {12, rt::RightTextCommand},       {13, rt::ReadFileCommand},       {14, rt::LoadPictureCommand},
+        {15, rt::ToNumberCommand},        {21, rt::FindTextReverseCommand}, {22, rt::LeftTextCommand},
+        {23, rt::ToByteSetCommand},       {24, rt::OpenFileCommand},       {25, rt::WriteTextToFileCommand},
+        {26, rt::ProcessEventsCommand},   {27, rt::SleepCommand},          {28, rt::MessageBoxCommand},
+        {29, rt::UnloadPictureCommand},   {30, rt::IntegerPartCommand},    {31, rt::AbsoluteValueCommand},
+    };
+    for (const Entry& entry : plain) {
+        SCOPED_TRACE(entry.index);
+        EXPECT_EQ(rt::kCoreLibrary.commands[entry.index], entry.routine);
+        EXPECT_FALSE(rt::IsForwardedCommand(CoreCommand(entry.index)));
+    }
+    EXPECT_EQ(rt::kCoreLibrary.commandCount, 35u);
+    EXPECT_EQ(std::string(rt::kCoreLibrary.name), "core");
+    EXPECT_NE(rt::kCoreLibrary.notify, nullptr);
+    EXPECT_EQ(rt::CoreCommandRoutine(CoreCommand(35)), nullptr);
+}
+
+TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
+{
+    const CoreCommand methods[] = {
+        CoreCommand::kOpenLink,      CoreCommand::kClear,        CoreCommand::kDestroyWindow,
+        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,
+        CoreCommand::kPictureHeight, CoreCommand::kShow,         CoreCommand::kCopy,
+        CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
+    };
+    static int called = -1;
+    for (CoreCommand method : methods) {
+        SCOPED_TRACE(static_cast<int>(method));
+        rt::CommandRoutine entry = rt::CoreCommandRoutine(method);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(test::Call(entry, {}).type(), rt::kOmitted);
+        ASSERT_TRUE(rt::RegisterCommandRoutine(method, [](rt::ValueTriple* result, int, rt::ValueTriple* args) {
+            called = static_cast<int>(args[0].low);
+            *result = rt::MakeInt(1);
+        }));
+        EXPECT_EQ(test::Call(entry, {rt::MakeInt(static_cast<int>(method))}).integer(), 1);
+        EXPECT_EQ(called, static_cast<int>(method));
+        rt::RegisterCommandRoutine(method, nullptr);
+    }
+}
+
+TEST(CoreTable, EntriesAnswerThroughTheirPlace)
+{
+    auto at = [](CoreCommand command) { return rt::CoreCommandRoutine(command); };
+    EXPECT_EQ(test::Call(at(CoreCommand::kLeftText), {test::Text("C:\\pics\\a.jpg"), rt::MakeInt(8)}).text(),
+              "C:\\pics\\");
+    EXPECT_EQ(test::Call(at(CoreCommand::kIntegerPart), {test::Double(-2.5)}).integer(), -3);
+    EXPECT_EQ(test::Call(at(CoreCommand::kToNumber), {test::Text("５")}).real(), 5.0);
+}
+
+}  // namespace
