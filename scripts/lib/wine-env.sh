@@ -49,7 +49,9 @@ zorvi_wine_start() {
         # No Mono or Gecko install prompts: they cannot be installed here and would wait forever.
         WINEDLLOVERRIDES="mscoree=;mshtml=" "$zorvi_wine" wineboot -i </dev/null >/dev/null 2>&1 || true
     fi
-    "$zorvi_wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+    # Without a window manager, Wine's managed windows wait 2 s each time one closes (every
+    # answered message box); unmanaged ones close at once. This also warms the server up.
+    "$zorvi_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 }
 
 zorvi_wine_stop() {

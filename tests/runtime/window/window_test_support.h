@@ -1,0 +1,43 @@
+// Window templates for the window layer's tests, built as structs, and a small unit kind of the
+// tests' own: a child window with a caption and a number, that records the characters it gets.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "controls/options/window_options.h"
+#include "runtime/templates/template_block.h"
+#include "runtime/window/unit_kind.h"
+
+namespace window_test {
+
+inline constexpr uint32_t kTestKind = 0x00017001;
+inline constexpr uint32_t kNoHandler = rt::kNoSubOffset;
+
+// The test kind's properties: 0 Caption (text), 1 Number (int), 2 Rebuild (int; a write asks for
+// re-creation).
+enum TestProperty : int { kCaption = 0, kNumber = 1, kRebuild = 2 };
+
+const rt::UnitKindDescription& TestKind();
+// The characters the test unit of that id received through WM_CHAR.
+std::wstring CharactersReceived(uint32_t unitId);
+void ClearCharacters();
+
+rt::UnitRecord WindowRecord(uint32_t id, const rt::WindowOptions& options, rt::UnitRect rect, uint32_t flags,
+                            std::vector<rt::EventBinding> bindings);
+// A window unit record whose property data is empty: all defaults.
+rt::UnitRecord DefaultWindowRecord(uint32_t id, rt::UnitRect rect, uint32_t flags,
+                                   std::vector<rt::EventBinding> bindings);
+rt::UnitRecord TestUnitRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, uint32_t container = 0,
+                              std::vector<uint32_t> children = {}, std::vector<rt::EventBinding> bindings = {});
+
+// Makes the collection of the given windows current, with bindings resolved against the code base.
+bool InstallTemplates(const std::vector<rt::WindowRecord>& windows, const rt::CodeBase& codeBase);
+
+// Dispatches waiting messages through the runtime's filter for about the given time.
+void Pump(DWORD milliseconds);
+
+}  // namespace window_test
