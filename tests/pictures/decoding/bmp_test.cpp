@@ -11,15 +11,12 @@
 namespace pictures {
 namespace {
 
+using testing::Decode;
+
 using testing::PictureRgb;
 using testing::ReadFixture;
 using testing::ReadReference;
 using testing::SameImage;
-
-OwnedPicture Decode(const std::vector<uint8_t>& data)
-{
-    return DecodePictureBytes(data.data(), static_cast<std::ptrdiff_t>(data.size()));
-}
 
 void Put32(std::vector<uint8_t>& data, size_t at, uint32_t value)
 {

@@ -8,8 +8,15 @@
 #include <vector>
 
 #include "pictures/decoding/picture.h"
+#include "pictures/decoding/picture_decode.h"
 
 namespace pictures::testing {
+
+// Decodes the bytes as a picture of any kind, as LoadPicture does for a byte set.
+inline OwnedPicture Decode(const std::vector<uint8_t>& data)
+{
+    return DecodePictureBytes(data.data(), static_cast<std::ptrdiff_t>(data.size()));
+}
 
 std::string FixturePath(const std::string& name);
 bool FixtureExists(const std::string& name);

@@ -8,12 +8,9 @@
 namespace pictures {
 namespace {
 
-using testing::ReadFixture;
+using testing::Decode;
 
-OwnedPicture Decode(const std::vector<uint8_t>& data)
-{
-    return DecodePictureBytes(data.data(), static_cast<std::ptrdiff_t>(data.size()));
-}
+using testing::ReadFixture;
 
 void Put16(std::vector<uint8_t>& data, size_t at, uint16_t value)
 {

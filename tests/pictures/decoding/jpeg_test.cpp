@@ -13,15 +13,12 @@
 namespace pictures {
 namespace {
 
+using testing::Decode;
+
 using testing::PictureRgb;
 using testing::ReadFixture;
 using testing::ReadReference;
 using testing::SameImage;
-
-OwnedPicture Decode(const std::vector<uint8_t>& data)
-{
-    return DecodePictureBytes(data.data(), static_cast<std::ptrdiff_t>(data.size()));
-}
 
 // Rewrites the size in the frame header (start of frame, baseline or progressive).
 std::vector<uint8_t> WithFrameSize(std::vector<uint8_t> data, uint16_t width, uint16_t height)

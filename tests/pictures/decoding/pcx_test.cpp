@@ -9,15 +9,12 @@
 namespace pictures {
 namespace {
 
+using testing::Decode;
+
 using testing::PictureRgb;
 using testing::ReadFixture;
 using testing::ReadReference;
 using testing::SameImage;
-
-OwnedPicture Decode(const std::vector<uint8_t>& data)
-{
-    return DecodePictureBytes(data.data(), static_cast<std::ptrdiff_t>(data.size()));
-}
 
 // A 128-byte header of width x height, 1 plane, then the coded pixel bytes.
 std::vector<uint8_t> Pcx(uint8_t version, uint8_t bits, uint16_t width, uint16_t height, uint16_t bytesPerLine,
