@@ -1,7 +1,8 @@
-// Times ConvertToJpeg on a 12-megapixel photograph-like picture, stored as a 24-bit BMP, at
-// quality 100 with optimised Huffman tables, against cjpeg with the same settings on the same
-// file. Prints both times (best of several runs) and their ratio.
-//   convert_bench [CJPEG-COMMAND [RUNS]]
+// Times, on a 12-megapixel photograph-like picture, our JPEG decode (DecodePictureFile) against
+// djpeg, and our ConvertToJpeg of the picture as a 24-bit BMP at quality 100 with optimised
+// Huffman tables against cjpeg with the same settings on the same file. Prints the times (best of
+// several runs) and their ratios.
+//   picture_bench [CJPEG-COMMAND [DJPEG-COMMAND [RUNS]]]
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "pictures/conversion/convert_to_jpeg.h"
+#include "pictures/decoding/picture_decode.h"
 
 namespace {
 
@@ -70,6 +72,17 @@ void WriteBmp(const std::string& path)
     std::fclose(file);
 }
 
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+bool RunCommand(std::string command)
+{
+#ifdef _WIN32
+    // cmd /c drops the first and last quote of its command line.
+    command = "\"" + command + "\"";
+#endif
+    return std::system(command.c_str()) == 0;
+}
+
 template <typename Run>
 double BestSeconds(int runs, Run run)
 {
@@ -89,7 +102,8 @@ double BestSeconds(int runs, Run run)
 int main(int argc, char** argv)
 {
     std::string cjpeg = argc > 1 ? argv[1] : "cjpeg";
-    int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    std::string djpeg = argc > 2 ? argv[2] : "djpeg";
+    int runs = argc > 3 ? std::atoi(argv[3]) : 5;
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "zorvi-convert-bench";
     std::filesystem::create_directories(folder);
     std::string source = (folder / "photo.bmp").string();
@@ -100,12 +114,13 @@ int main(int argc, char** argv)
     double oursSeconds = BestSeconds(runs, [&] {
         return pictures::ConvertToJpeg(source.c_str(), ours.c_str(), false, 100, true, 0) == 1;
     });
-    std::string command = "\"" + cjpeg + "\" -quality 100 -optimize -outfile \"" + theirs + "\" \"" + source + "\"";
-#ifdef _WIN32
-    // cmd /c drops the first and last quote of its command line.
-    command = "\"" + command + "\"";
-#endif
-    double theirSeconds = BestSeconds(runs, [&] { return std::system(command.c_str()) == 0; });
+    std::string command = Quoted(cjpeg) + " -quality 100 -optimize -outfile " + Quoted(theirs) + " " + Quoted(source);
+    double theirSeconds = BestSeconds(runs, [&] { return RunCommand(command); });
+
+    double decodeSeconds = BestSeconds(runs, [&] { return static_cast<bool>(pictures::DecodePictureFile(ours)); });
+    std::string decoded = (folder / "djpeg.bmp").string();
+    std::string djpegCommand = Quoted(djpeg) + " -bmp -outfile " + Quoted(decoded) + " " + Quoted(ours);
+    double djpegSeconds = BestSeconds(runs, [&] { return RunCommand(djpegCommand); });
 
     std::printf("picture: %d x %d, 24-bit BMP, quality 100, optimised Huffman, best of %d\n", kWidth, kHeight, runs);
     std::printf("ConvertToJpeg: %.3f s (%llu bytes)\n", oursSeconds,
@@ -116,6 +131,14 @@ int main(int argc, char** argv)
         std::printf("cjpeg:         %.3f s (%llu bytes)\n", theirSeconds,
                     static_cast<unsigned long long>(std::filesystem::file_size(theirs)));
         std::printf("ratio:         %.2f\n", oursSeconds / theirSeconds);
+    }
+    std::printf("JPEG decode of that %llu-byte file:\n", static_cast<unsigned long long>(std::filesystem::file_size(ours)));
+    std::printf("DecodePictureFile: %.3f s\n", decodeSeconds);
+    if (djpegSeconds < 0) {
+        std::printf("djpeg: could not run %s\n", djpegCommand.c_str());
+    } else {
+        std::printf("djpeg -bmp:        %.3f s\n", djpegSeconds);
+        std::printf("ratio:             %.2f\n", decodeSeconds / djpegSeconds);
     }
     std::filesystem::remove_all(folder);
     return oursSeconds < 0 ? 1 : 0;
