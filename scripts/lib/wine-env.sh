@@ -11,6 +11,7 @@ export LANG=${ZORVI_LANG:-zh_CN.UTF-8}
 zorvi_wine=/usr/lib/wine/wine64
 zorvi_xvfb_pid=
 zorvi_started_server=0
+zorvi_keeper_pid=
 
 zorvi_start_xvfb() {
     local fdfile
@@ -52,9 +53,18 @@ zorvi_wine_start() {
     # Without a window manager, Wine's managed windows wait 2 s each time one closes (every
     # answered message box); unmanaged ones close at once. This also warms the server up.
     "$zorvi_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    # Start Wine's desktop now, detached, and keep it for the whole run: a desktop started by a test
+    # under ctest holds the test's output pipe, and ctest waits until it ends (about 20 s a test).
+    local keeper="$zorvi_root/build/x86_64/bin/desktop_keeper.exe"
+    if [ -n "${DISPLAY:-}" ] && [ -f "$keeper" ]; then
+        setsid "$zorvi_wine" "$keeper" </dev/null >/dev/null 2>&1 &
+        zorvi_keeper_pid=$!
+        sleep 1
+    fi
 }
 
 zorvi_wine_stop() {
+    [ -n "$zorvi_keeper_pid" ] && { kill "$zorvi_keeper_pid" 2>/dev/null || true; }
     [ "$zorvi_started_server" = 1 ] && { /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; }
     if [ -n "$zorvi_xvfb_pid" ]; then
         kill "$zorvi_xvfb_pid" 2>/dev/null || true

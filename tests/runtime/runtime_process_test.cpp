@@ -41,7 +41,8 @@ std::string ReadLog(const std::wstring& path)
     return content;
 }
 
-ProbeRun RunProbe(const std::wstring& scenario, const std::wstring& extra, bool expectBox)
+ProbeRun RunProbe(const std::wstring& scenario, const std::wstring& extra, bool expectBox,
+                  const std::wstring& program = L"runtime_probe.exe")
 {
     static int runs = 0;
     std::wstring folder = ProgramFolder();
@@ -49,7 +50,7 @@ ProbeRun RunProbe(const std::wstring& scenario, const std::wstring& extra, bool 
                        std::to_wstring(++runs) + L".log";
     DeleteFileW(log.c_str());
     automation::ChildProcess probe = automation::Launch(
-        folder + L"\\runtime_probe.exe",
+        folder + L"\\" + program,
         scenario + L" " + automation::QuoteArgument(log) + L" " + extra, folder);
     ProbeRun run;
     if (!probe) return run;
@@ -110,6 +111,14 @@ TEST(RuntimeErrorBox, NonNumericConversionAndMissingStartWindowAreFinal)
     ProbeRun window = RunProbe(L"start-window", L"", true);
     EXPECT_EQ(window.boxText, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
     EXPECT_EQ(window.exitCode, kRuntimeErrorExit);
+}
+
+TEST(RuntimeErrorBox, ACorruptTemplateBlockEndsStartUp)
+{
+    ProbeRun run = RunProbe(L"normal", L"", true, L"runtime_probe_corrupt_templates.exe");
+    ASSERT_TRUE(run.sawBox);
+    EXPECT_EQ(run.boxText, L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n");
+    EXPECT_EQ(run.exitCode, kRuntimeErrorExit);
 }
 
 TEST(RuntimeErrorBox, ShutDownRunsAfterTheBoxIsAnswered)

@@ -1,6 +1,7 @@
 // A program built on the runtime with a header of its own, for tests that need a whole process:
 // the scenario named on the command line ends in a runtime error, an exit from another thread, a
-// DLL command call or a normal end, and writes what it saw to the log file given after it.
+// DLL command call or a normal end, and writes what it saw to the log file given after it. Built
+// a second time with a corrupt window template block, whose start-up must end in a runtime error.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -42,6 +43,11 @@ const char* const kDllCommands[] = {"GetCurrentProcessId", "NoSuchExportAnywhere
                                     "NotExported"};
 
 void ExitRoutine() { Log("exit routine"); }
+
+#ifdef PROBE_CORRUPT_TEMPLATES
+// A window index whose length runs past the end of the block.
+const uint8_t kTemplateBlock[] = {0xff, 0xff, 0x00, 0x00, 0x01, 0x00, 0x01, 0x52};
+#endif
 
 void* FailingAllocate(size_t) { return nullptr; }
 
@@ -102,8 +108,13 @@ const ProgramHeader kProgramHeader{
     .codeBase = nullptr,
     .constantData = nullptr,
     .constantDataLength = 0,
+#ifdef PROBE_CORRUPT_TEMPLATES
+    .templateData = kTemplateBlock,
+    .templateDataLength = sizeof kTemplateBlock,
+#else
     .templateData = nullptr,
     .templateDataLength = 0,
+#endif
     .libraryCount = 1,
     .libraries = kLibraries,
     .dllCommandCount = 6,
