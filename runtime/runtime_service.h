@@ -43,6 +43,16 @@ enum ServiceCode : int {
 
 int64_t RuntimeService(int code, uintptr_t arg1, uintptr_t arg2);
 
+// Service 2005's request, passed by address as the first argument; the service answers
+// kLoadWindowSucceeded or kLoadWindowFailed.
+struct LoadWindowRequest {
+    uint32_t windowId = 0;
+    void* owner = nullptr;  // the owner's window unit object, or null
+    int32_t modal = 0;      // non-zero: shown modally, the owner ignored
+};
+inline constexpr int64_t kLoadWindowSucceeded = 0;
+inline constexpr int64_t kLoadWindowFailed = -1;
+
 // Services whose work belongs to a higher layer (windows, units, pictures) are handed to it here
 // when that layer starts; an unclaimed code answers 0.
 using ServiceHandler = int64_t (*)(uintptr_t arg1, uintptr_t arg2);

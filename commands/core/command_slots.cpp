@@ -8,9 +8,9 @@ namespace rt {
 namespace {
 
 constexpr std::array kForwarded{
-    CoreCommand::kOpenLink,      CoreCommand::kClear, CoreCommand::kDestroyWindow, CoreCommand::kDrawPicture,
-    CoreCommand::kGetPictureData, CoreCommand::kPictureWidth, CoreCommand::kPictureHeight, CoreCommand::kShow,
-    CoreCommand::kCopy,          CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
+    CoreCommand::kOpenLink,     CoreCommand::kClear,        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData,
+    CoreCommand::kPictureWidth, CoreCommand::kPictureHeight, CoreCommand::kShow,          CoreCommand::kCopy,
+    CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
 };
 
 // Worker threads call the methods while the window thread may register them.

@@ -1,6 +1,6 @@
 // Commands whose work belongs to another layer: the unit methods (OpenLink, Clear, DrawPicture,
-// ...) and DestroyWindow. Their table entries forward to the routine that layer registers here when
-// it starts; until then a call answers the empty result.
+// ...). Their table entries forward to the routine that layer registers here when it starts; until
+// then a call answers the empty result.
 #pragma once
 
 #include "commands/core/core_command_ids.h"

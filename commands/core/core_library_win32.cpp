@@ -10,6 +10,8 @@
 #include "commands/core/text_commands.h"
 #include "commands/core/window_commands.h"
 #include "pictures/decoding/picture_list.h"
+#include "pictures/decoding/picture_render.h"
+#include "runtime/runtime_service.h"
 #include "runtime/shutdown.h"
 
 namespace rt {
@@ -25,7 +27,7 @@ constexpr CommandRoutine kTable[kCoreCommandCount] = {
     ToTextCommand,
     SplitTextCommand,
     LoadWindowCommand,
-    ForwardCommand<CoreCommand::kDestroyWindow>,
+    DestroyWindowCommand,
     ScreenWidthCommand,
     ScreenHeightCommand,
     RightTextCommand,
@@ -55,7 +57,10 @@ constexpr CommandRoutine kTable[kCoreCommandCount] = {
 
 int64_t Notify(int code, uintptr_t, uintptr_t)
 {
-    if (code == kNotifyStarted) SetPictureTeardown(pictures::ReleaseAllPictures);
+    if (code == kNotifyStarted) {
+        SetPictureTeardown(pictures::ReleaseAllPictures);
+        SetServiceHandler(kServicePictureToBitmap, pictures::PictureToBitmapService);
+    }
     if (code == kNotifyFinishing) {
         CloseAllOpenFiles();
         ClearPictureHandles();

@@ -7,6 +7,9 @@ namespace rt {
 
 // window, [owner window], [modal]: true when the runtime loaded the window.
 void LoadWindowCommand(ValueTriple* result, int argCount, ValueTriple* args);
+// window or unit, [at once]: a window is closed when the message loop next runs (at once: during
+// the call); a unit inside a window is destroyed.
+void DestroyWindowCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // The primary screen's width and height in pixels.
 void ScreenWidthCommand(ValueTriple* result, int argCount, ValueTriple* args);
 void ScreenHeightCommand(ValueTriple* result, int argCount, ValueTriple* args);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 
 #include "pictures/decoding/gdi_owners.h"
 #include "pictures/decoding/picture.h"
@@ -48,5 +49,9 @@ RenderedPicture RenderPicture(const Picture& picture, HDC dc);
 // Decodes the data as DecodePictureBytes does and returns a device bitmap of it owned by the
 // caller, or null: icons are drawn at their natural size onto a white bitmap of that size.
 OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length);
+
+// PictureToBitmap as the runtime's service 1003: arg1 the bytes, arg2 their length; the bitmap
+// handle, owned by the caller, or 0.
+int64_t PictureToBitmapService(uintptr_t bytes, uintptr_t length);
 
 }  // namespace pictures

@@ -1,4 +1,6 @@
 // Picture data straight to a device bitmap, compatible with the screen, that the caller owns.
+#include <cstdint>
+
 #include "pictures/decoding/picture_decode.h"
 #include "pictures/decoding/picture_render.h"
 
@@ -30,6 +32,13 @@ OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
         return IconOnWhite(*picture, screen.get());
     }
     return RenderPicture(*picture, screen.get()).TakeBitmap();
+}
+
+int64_t PictureToBitmapService(uintptr_t bytes, uintptr_t length)
+{
+    if (!bytes || length > static_cast<uintptr_t>(PTRDIFF_MAX)) return 0;
+    OwnedBitmap bitmap = PictureToBitmap(reinterpret_cast<const void*>(bytes), static_cast<std::ptrdiff_t>(length));
+    return static_cast<int64_t>(reinterpret_cast<uintptr_t>(bitmap.release()));
 }
 
 }  // namespace pictures

@@ -34,15 +34,15 @@ int64_t LoadWindowService(uintptr_t request, uintptr_t)
 {
     const auto* load = reinterpret_cast<const LoadWindowRequest*>(request);
     if (!load) {
-        return -1;
+        return kLoadWindowFailed;
     }
     auto* owner = static_cast<LiveUnit*>(load->owner);
     // An owner object that is no longer live fails a non-modal load through a null handle check.
     HWND ownerHandle = owner ? owner->handle() : nullptr;
     if (owner && !ownerHandle && !load->modal) {
-        return -1;
+        return kLoadWindowFailed;
     }
-    return LoadWindow(load->windowId, ownerHandle, load->modal != 0, true) ? 0 : -1;
+    return LoadWindow(load->windowId, ownerHandle, load->modal != 0, true) ? kLoadWindowSucceeded : kLoadWindowFailed;
 }
 
 LiveUnit* UnitObject(uintptr_t windowId, uintptr_t unitId)

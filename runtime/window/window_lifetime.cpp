@@ -23,6 +23,9 @@ constexpr int32_t kEventGotFocus = -7;
 
 HWND currentModal = nullptr;
 bool focusEventsHeld = false;
+// Set while a load carries out a deferred close: the window comes back at once, so its going
+// must not end the program.
+bool replacingWindow = false;
 
 // Events are suspended while a window's units are being made; pending messages are processed
 // at both ends so that nothing of the load is answered half-made.
@@ -234,8 +237,13 @@ bool LoadWindow(uint32_t windowId, HWND owner, bool modal, bool runFirstShow)
         return false;
     }
     if (WindowUnit* live = LiveWindowOf(*window)) {
-        BringToFront(*live);
-        return true;
+        if (!live->destructionPending()) {
+            BringToFront(*live);
+            return true;
+        }
+        replacingWindow = true;
+        live->destroy();
+        replacingWindow = false;
     }
     if (!modal && owner && !IsWindow(owner)) {
         return false;
@@ -314,7 +322,7 @@ void ForgetDestroyedWindow(WindowUnit& unit)
         PostMessageW(nullptr, WM_NULL, 0, 0);
     }
     window->restoreBackup();
-    if (App().loopStarted && !AnyTemplateWindowAlive()) {
+    if (App().loopStarted && !replacingWindow && !AnyTemplateWindowAlive()) {
         PostQuitMessage(0);
     }
 }

@@ -13,7 +13,9 @@ namespace rt {
 
 class WindowUnit;
 
-// Creates the window and all its units, raises events 0, 3 and 4 and shows it when visible.
+// Creates the window and all its units, raises events 0, 3 and 4 and shows it when visible. A
+// loaded window is only brought to the front, unless its deferred close is pending: then the close
+// is carried out first and the window loaded afresh.
 // runFirstShow (service 2005) also runs the first-show path, where a modal window runs its loop.
 // False when the id is unknown, the owner is gone, the template holds menu items or a creation
 // failed; nothing of the window is left then.

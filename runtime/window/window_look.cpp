@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/runtime_service.h"
 #include "runtime/window/window_outlines.h"
 
 namespace rt {
@@ -104,14 +105,116 @@ UniqueRegion CreateShapeRegion(int shape, int width, int height)
     return UniqueRegion(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING));
 }
 
-void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options)
+UniqueBitmap BackPictureBitmap(const std::vector<uint8_t>& bytes)
 {
-    if (options.BackColour == kButtonFaceColour) {
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    int64_t bitmap = RuntimeService(kServicePictureToBitmap, reinterpret_cast<uintptr_t>(bytes.data()), bytes.size());
+    return UniqueBitmap(reinterpret_cast<HBITMAP>(static_cast<uintptr_t>(bitmap)));
+}
+
+RECT BackPictureTarget(int mode, SIZE picture, SIZE client)
+{
+    switch (mode) {
+    case 2: {
+        // Shrunk by the smaller of the two ratios, in 64 bits so that large pictures cannot overflow.
+        int64_t width = picture.cx;
+        int64_t height = picture.cy;
+        if (width > client.cx || height > client.cy) {
+            if (width * client.cy > height * client.cx) {
+                height = width > 0 ? height * client.cx / width : 0;
+                width = client.cx;
+            } else {
+                width = height > 0 ? width * client.cy / height : 0;
+                height = client.cy;
+            }
+        }
+        LONG left = static_cast<LONG>((client.cx - width) / 2);
+        LONG top = static_cast<LONG>((client.cy - height) / 2);
+        return {left, top, left + static_cast<LONG>(width), top + static_cast<LONG>(height)};
+    }
+    case 3:
+        return {0, 0, client.cx, client.cy};
+    default:
+        return {0, 0, picture.cx, picture.cy};
+    }
+}
+
+namespace {
+
+void FillBackColour(HDC dc, const RECT& client, uint32_t colour)
+{
+    if (colour == kButtonFaceColour) {
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
-    UniqueBrush brush(CreateSolidBrush(options.BackColour & 0x00ffffff));
+    UniqueBrush brush(CreateSolidBrush(colour & 0x00ffffff));
     FillRect(dc, &client, brush.get());
+}
+
+// A memory DC with a bitmap selected into it, for one paint.
+class SelectedBitmap {
+public:
+    SelectedBitmap(HDC compatibleWith, HBITMAP bitmap) : dc_(CreateCompatibleDC(compatibleWith))
+    {
+        if (dc_) {
+            previous_ = SelectObject(dc_, bitmap);
+        }
+    }
+    ~SelectedBitmap()
+    {
+        if (dc_) {
+            SelectObject(dc_, previous_);
+            DeleteDC(dc_);
+        }
+    }
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+
+    // Null when the DC or the selection failed.
+    HDC get() const { return previous_ ? dc_ : nullptr; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+void DrawBackPicture(HDC dc, const RECT& client, int mode, HBITMAP picture)
+{
+    BITMAP info{};
+    if (!GetObjectW(picture, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
+        return;
+    }
+    SelectedBitmap selected(dc, picture);
+    HDC source = selected.get();
+    if (!source) {
+        return;
+    }
+    SIZE size{info.bmWidth, info.bmHeight};
+    SIZE area{client.right - client.left, client.bottom - client.top};
+    RECT target = BackPictureTarget(mode, size, area);
+    if (mode == 1) {
+        for (LONG y = 0; y < area.cy; y += size.cy) {
+            for (LONG x = 0; x < area.cx; x += size.cx) {
+                BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+            }
+        }
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0, 0,
+                   size.cx, size.cy, SRCCOPY);
+    }
+}
+
+}  // namespace
+
+void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options, HBITMAP picture)
+{
+    FillBackColour(dc, client, options.BackColour);
+    if (picture) {
+        DrawBackPicture(dc, client, std::clamp(options.BackPictureMode, 0, 3), picture);
+    }
 }
 
 UniqueIcon IconFromIcoBytes(const uint8_t* data, size_t length, int width, int height)

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "controls/options/window_options.h"
 #include "runtime/window/owned_handles.h"
@@ -24,8 +25,18 @@ WindowStyles FrameStyles(const WindowOptions& options);
 // out of range.
 UniqueRegion CreateShapeRegion(int shape, int width, int height);
 
-// Fills the client area with BackColour (0xff000000: the button face).
-void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options);
+// The BackPicture bytes as a device bitmap, through the picture side's service 1003; null when
+// they are empty, cannot be decoded or nobody offers the service.
+UniqueBitmap BackPictureBitmap(const std::vector<uint8_t>& bytes);
+
+// Where BackPictureMode places one picture of the given size in the client area: 0 at the
+// top-left in natural size, 1 the first tile at the top-left, 2 centred and shrunk to fit with
+// the aspect ratio kept (never enlarged), 3 stretched over the whole area.
+RECT BackPictureTarget(int mode, SIZE picture, SIZE client);
+
+// Fills the client area with BackColour (0xff000000: the button face), then draws the picture, if
+// any, as BackPictureMode says.
+void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options, HBITMAP picture);
 
 // The icon of the given size from .ico file bytes, or null when they hold none.
 UniqueIcon IconFromIcoBytes(const uint8_t* data, size_t length, int width, int height);

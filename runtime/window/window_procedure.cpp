@@ -23,6 +23,9 @@ enum WindowEvent : int32_t {
     kEventHidden = 11,
 };
 
+// Posted by markForDestruction: the deferred close is carried out when the loop takes it.
+constexpr UINT kCarryOutCloseMessage = 0x83E9;
+
 WindowUnit* BindState(HWND window, LPARAM lParam)
 {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -43,6 +46,17 @@ void WindowUnit::requestClose()
     if (RaiseUnitEvent(windowId(), 0, kEventCloseRequest).vetoed()) {
         return;
     }
+    destroy();
+}
+
+void WindowUnit::markForDestruction()
+{
+    closeRequested_ = true;
+    PostMessageW(handle_, kCarryOutCloseMessage, 0, 0);
+}
+
+void WindowUnit::destroy()
+{
     reenableDisabledWindows();
     DestroyWindow(handle_);
 }
@@ -64,7 +78,7 @@ void WindowUnit::onEraseBackground(HDC dc)
 {
     RECT client;
     GetClientRect(handle_, &client);
-    PaintWindowBackground(dc, client, options_);
+    PaintWindowBackground(dc, client, options_, backPicture_.get());
 }
 
 void WindowUnit::onSize()
@@ -81,7 +95,14 @@ LRESULT WindowUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         requestClose();
         return 0;
+    case kCarryOutCloseMessage:
+        if (closeRequested_) {
+            destroy();
+        }
+        return 0;
     case WM_DESTROY:
+        // A window destroyed by any other route must not leave the windows it disabled behind.
+        reenableDisabledWindows();
         RaiseUnitEvent(windowId(), 0, kEventDestroyed);
         return 0;
     case WM_MOVE:

@@ -95,6 +95,7 @@ bool WindowUnit::setProperty(int number, const PropertyValue& value)
         break;
     case kWindowBackPicture:
         options_.BackPicture = value.bytes;
+        backPicture_ = BackPictureBitmap(options_.BackPicture);
         InvalidateRect(handle_, nullptr, TRUE);
         break;
     case kWindowBackPictureMode:
@@ -421,6 +422,7 @@ void WindowUnit::finishCreation(int width, int height)
     }
     applyIcons();
     applyShape();
+    backPicture_ = BackPictureBitmap(options_.BackPicture);
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     if (options_.AlwaysOnTop) {
         applyAlwaysOnTop();

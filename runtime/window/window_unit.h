@@ -73,6 +73,12 @@ public:
 
     // A close request: event 1 may veto it; otherwise the window is destroyed.
     void requestClose();
+    // DestroyWindow's deferred close: no veto; the window goes when the message loop next runs,
+    // or earlier through destroy() (a load of the window carries the close out first).
+    void markForDestruction();
+    bool destructionPending() const { return closeRequested_; }
+    // Re-enables what a modal load disabled, then destroys the window.
+    void destroy();
 
     // Idle event 7 is offered while the handler keeps answering true in the current idle period.
     bool idleActive = true;
@@ -102,8 +108,10 @@ private:
     bool loadComplete_ = false;
     bool firstShowPending_ = true;
     bool activatedOnce_ = false;
+    bool closeRequested_ = false;
     std::vector<std::pair<HWND, bool>> disabledWindows_;
     WindowIconPair icons_;
+    UniqueBitmap backPicture_;  // BackPicture decoded once, drawn at every erase
 };
 
 // The live window of a template: the window unit whose window exists, else null.

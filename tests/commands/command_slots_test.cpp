@@ -1,4 +1,4 @@
-// The forwarded commands: unit methods and DestroyWindow answer empty until their layer registers.
+// The forwarded commands: unit methods answer empty until their layer registers.
 #include <gtest/gtest.h>
 
 #include "command_call.h"
@@ -13,17 +13,17 @@ void AnswerSeven(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)
     *result = rt::MakeInt(argCount == 1 && args[0].low == 3 ? 7 : -1);
 }
 
-TEST(CommandSlots, OnlyUnitMethodsAndDestroyWindowForward)
+TEST(CommandSlots, OnlyUnitMethodsForward)
 {
     const CoreCommand forwarded[] = {
-        CoreCommand::kOpenLink,      CoreCommand::kClear,        CoreCommand::kDestroyWindow,
-        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,
-        CoreCommand::kPictureHeight, CoreCommand::kShow,         CoreCommand::kCopy,
-        CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
+        CoreCommand::kOpenLink,      CoreCommand::kClear,          CoreCommand::kDrawPicture,
+        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,  CoreCommand::kPictureHeight,
+        CoreCommand::kShow,          CoreCommand::kCopy,           CoreCommand::kRaiseFeedback,
+        CoreCommand::kDrawLine,
     };
     int count = 0;
     for (int i = 0; i < rt::kCoreCommandCount; ++i) count += rt::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
-    EXPECT_EQ(count, 11);
+    EXPECT_EQ(count, 10);
     for (CoreCommand command : forwarded) EXPECT_TRUE(rt::IsForwardedCommand(command));
     EXPECT_FALSE(rt::RegisterCommandRoutine(CoreCommand::kToText, AnswerSeven));
     EXPECT_EQ(rt::RegisteredRoutine(CoreCommand::kToText), nullptr);

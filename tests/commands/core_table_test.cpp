@@ -27,7 +27,8 @@ TEST(CoreTable, HoldsTheThirtyFiveCommandsInTableOrder)
     const Entry plain[] = {
         {2, rt::DeleteFileCommand},       {3, rt::RunDirectoryCommand},    {4, rt::FileExistsCommand},
         {5, rt::WriteFileCommand},        {6, rt::ToTextCommand},          {7, rt::SplitTextCommand},
-        {8, rt::LoadWindowCommand},       {10, rt::ScreenWidthCommand},    {11, rt::ScreenHeightCommand},
+        {8, rt::LoadWindowCommand},       {9, rt::DestroyWindowCommand},   {10, rt::ScreenWidthCommand},
+        {11, rt::ScreenHeightCommand},
         {12, rt::RightTextCommand},       {13, rt::ReadFileCommand},       {14, rt::LoadPictureCommand},
         {15, rt::ToNumberCommand},        {21, rt::FindTextReverseCommand}, {22, rt::LeftTextCommand},
         {23, rt::ToByteSetCommand},       {24, rt::OpenFileCommand},       {25, rt::WriteTextToFileCommand},
@@ -48,10 +49,10 @@ TEST(CoreTable, HoldsTheThirtyFiveCommandsInTableOrder)
 TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
 {
     const CoreCommand methods[] = {
-        CoreCommand::kOpenLink,      CoreCommand::kClear,        CoreCommand::kDestroyWindow,
-        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,
-        CoreCommand::kPictureHeight, CoreCommand::kShow,         CoreCommand::kCopy,
-        CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
+        CoreCommand::kOpenLink,      CoreCommand::kClear,          CoreCommand::kDrawPicture,
+        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,  CoreCommand::kPictureHeight,
+        CoreCommand::kShow,          CoreCommand::kCopy,           CoreCommand::kRaiseFeedback,
+        CoreCommand::kDrawLine,
     };
     static int called = -1;
     for (CoreCommand method : methods) {

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "command_call.h"
-#include "commands/core/load_window_request.h"
 #include "commands/core/window_commands.h"
 #include "runtime/runtime_service.h"
 #include "tools/automation/automation.h"
@@ -90,7 +89,6 @@ TEST(MessageBoxCommand, ShowsTheTextFormOfTheMessageUnderTheDefaultCaption)
 
 // The window layer's load-window service as LoadWindow sees it.
 struct LoadWindowTest : ::testing::Test {
-    static inline uintptr_t loadedWindow;
     static inline rt::LoadWindowRequest seenRequest;
     static inline int loads;
     static inline int64_t answer;
@@ -101,9 +99,8 @@ struct LoadWindowTest : ::testing::Test {
         loads = 0;
         answer = rt::kLoadWindowSucceeded;
         seenRequest = {};
-        rt::SetServiceHandler(rt::kServiceLoadWindow, [](uintptr_t window, uintptr_t request) -> int64_t {
+        rt::SetServiceHandler(rt::kServiceLoadWindow, [](uintptr_t request, uintptr_t) -> int64_t {
             ++loads;
-            loadedWindow = window;
             seenRequest = *reinterpret_cast<const rt::LoadWindowRequest*>(request);
             return answer;
         });
@@ -133,15 +130,15 @@ TEST_F(LoadWindowTest, AsksTheRuntimeToLoadTheWindow)
 {
     EXPECT_TRUE(Load({kPreview}));
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(loadedWindow, 0x52000003u);
+    EXPECT_EQ(seenRequest.windowId, 0x52000003u);
     EXPECT_EQ(seenRequest.owner, nullptr);
-    EXPECT_EQ(seenRequest.modal, 0u);
+    EXPECT_EQ(seenRequest.modal, 0);
 
     EXPECT_TRUE(Load({kPreview, kMain, rt::MakeLogical(true)}));
     EXPECT_EQ(ownerWindowId, 0x52000002u);
     EXPECT_EQ(ownerUnitId, 0x06000001u);
     EXPECT_EQ(seenRequest.owner, reinterpret_cast<void*>(0x1230));
-    EXPECT_EQ(seenRequest.modal, 1u);
+    EXPECT_EQ(seenRequest.modal, 1);
 }
 
 TEST_F(LoadWindowTest, FailsWhenTheRuntimeFailsOrTheOwnerIsNotLoaded)

@@ -98,12 +98,7 @@ rt::WindowRecord MakeWindowB()
 }
 
 struct WindowLayerTest : ::testing::Test {
-    static void SetUpTestSuite()
-    {
-        rt::App().mainThreadId = GetCurrentThreadId();
-        rt::CreateRuntimeWindow();
-        rt::StartWindowLayer();
-    }
+    static void SetUpTestSuite() { window_test::StartWindowLayerForTests(); }
     void SetUp() override
     {
         eventLog.clear();

@@ -6,9 +6,12 @@
 #include "controls/options/option_fields.h"
 #include "runtime/message_loop.h"
 #include "runtime/program_templates.h"
+#include "runtime/runtime_app.h"
+#include "runtime/runtime_window.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/template_writer.h"
 #include "runtime/text_codec.h"
+#include "runtime/window/window_layer.h"
 #include "runtime/window/unit_kind_registry.h"
 
 namespace window_test {
@@ -47,6 +50,8 @@ public:
             options_.Caption = value.text;
         } else if (number == kNumber) {
             options_.Number = value.number;
+        } else if (number == kChecked) {
+            checked_ = value.number != 0;
         }
         return number == kRebuild;
     }
@@ -54,14 +59,16 @@ public:
     {
         rt::PropertyValue value;
         value.text = number == kCaption ? options_.Caption : std::string();
-        value.number = number == kNumber ? options_.Number : 0;
+        value.number = number == kNumber ? options_.Number : number == kChecked ? checked_ : 0;
         return value;
     }
     std::vector<uint8_t> serialise() override { return rt::WriteOptions(options_); }
     std::string caption() override { return options_.Caption; }
+    void onMnemonic() override { checked_ = !checked_; }
 
 private:
     TestOptions options_;
+    bool checked_ = false;
 };
 
 LRESULT CALLBACK TestUnitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -112,10 +119,15 @@ constexpr rt::PropertyDescription kTestProperties[] = {
     {"Caption", rt::PropertyType::kText},
     {"Number", rt::PropertyType::kInt},
     {"Rebuild", rt::PropertyType::kInt},
+    {"Checked", rt::PropertyType::kLogical},
 };
 
 const rt::UnitKindDescription kTestKindDescription{
-    kTestKind, "测试组件", "TestUnit", 0x04 | 0x800, kTestProperties, 3, CreateTestUnit, nullptr,
+    kTestKind, "测试组件", "TestUnit", 0x04 | 0x800, kTestProperties, 4, CreateTestUnit, nullptr,
+};
+
+const rt::UnitKindDescription kTestCheckKindDescription{
+    kTestCheckKind, "测试选择框", "TestCheck", 0x04 | 0x1000, kTestProperties, 4, CreateTestUnit, nullptr,
 };
 
 rt::UnitRecord Record(uint32_t id, uint32_t kind, rt::UnitRect rect, uint32_t flags,
@@ -136,6 +148,7 @@ rt::UnitRecord Record(uint32_t id, uint32_t kind, rt::UnitRect rect, uint32_t fl
 }  // namespace
 
 const rt::UnitKindDescription& TestKind() { return kTestKindDescription; }
+const rt::UnitKindDescription& TestCheckKind() { return kTestCheckKindDescription; }
 
 std::wstring CharactersReceived(uint32_t unitId) { return Characters()[unitId]; }
 void ClearCharacters() { Characters().clear(); }
@@ -161,9 +174,28 @@ rt::UnitRecord TestUnitRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, ui
     return record;
 }
 
+rt::UnitRecord TestCheckRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, const std::string& caption,
+                               std::vector<rt::EventBinding> bindings)
+{
+    TestOptions options;
+    options.Caption = caption;
+    return Record(id, kTestCheckKind, rect, flags, std::move(bindings), rt::WriteOptions(options));
+}
+
+void StartWindowLayerForTests()
+{
+    if (rt::App().runtimeWindow) {
+        return;
+    }
+    rt::App().mainThreadId = GetCurrentThreadId();
+    rt::CreateRuntimeWindow();
+    rt::StartWindowLayer();
+}
+
 bool InstallTemplates(const std::vector<rt::WindowRecord>& windows, const rt::CodeBase& codeBase)
 {
     rt::RegisterUnitKind(TestKind());
+    rt::RegisterUnitKind(TestCheckKind());
     rt::TemplateBlock block;
     block.windows = windows;
     std::vector<uint8_t> bytes = rt::WriteTemplateBlock(block);

@@ -1,5 +1,6 @@
-// Window templates for the window layer's tests, built as structs, and a small unit kind of the
-// tests' own: a child window with a caption and a number, that records the characters it gets.
+// Window templates for the window layer's tests, built as structs, and two small unit kinds of the
+// tests' own: a child window with a caption and a number, that records the characters it gets, and
+// the same as a check box that an Alt mnemonic toggles.
 #pragma once
 
 #include <windows.h>
@@ -15,13 +16,15 @@
 namespace window_test {
 
 inline constexpr uint32_t kTestKind = 0x00017001;
+inline constexpr uint32_t kTestCheckKind = 0x00017002;
 inline constexpr uint32_t kNoHandler = rt::kNoSubOffset;
 
-// The test kind's properties: 0 Caption (text), 1 Number (int), 2 Rebuild (int; a write asks for
-// re-creation).
-enum TestProperty : int { kCaption = 0, kNumber = 1, kRebuild = 2 };
+// The test kinds' properties: 0 Caption (text), 1 Number (int), 2 Rebuild (int; a write asks for
+// re-creation), 3 Checked (logical).
+enum TestProperty : int { kCaption = 0, kNumber = 1, kRebuild = 2, kChecked = 3 };
 
 const rt::UnitKindDescription& TestKind();
+const rt::UnitKindDescription& TestCheckKind();
 // The characters the test unit of that id received through WM_CHAR.
 std::wstring CharactersReceived(uint32_t unitId);
 void ClearCharacters();
@@ -33,6 +36,11 @@ rt::UnitRecord DefaultWindowRecord(uint32_t id, rt::UnitRect rect, uint32_t flag
                                    std::vector<rt::EventBinding> bindings);
 rt::UnitRecord TestUnitRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, uint32_t container = 0,
                               std::vector<uint32_t> children = {}, std::vector<rt::EventBinding> bindings = {});
+rt::UnitRecord TestCheckRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, const std::string& caption,
+                               std::vector<rt::EventBinding> bindings);
+
+// The runtime window and the window layer, once per test program.
+void StartWindowLayerForTests();
 
 // Makes the collection of the given windows current, with bindings resolved against the code base.
 bool InstallTemplates(const std::vector<rt::WindowRecord>& windows, const rt::CodeBase& codeBase);
