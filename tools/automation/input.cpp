@@ -1,6 +1,7 @@
 // Clicks, texts, keys, focus and close requests sent to another process's windows.
 #include "tools/automation/input.h"
 
+#include "tools/automation/wait.h"
 #include "tools/automation/window_query.h"
 
 namespace automation {
@@ -98,7 +99,13 @@ bool PressKey(HWND window, Key key)
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
     // Key up: previous state down (bit 30) and transition (bit 31).
     const LPARAM up = scan | 1 | (LPARAM{1} << 30) | (LPARAM{1} << 31);
-    return PostMessageW(window, WM_KEYDOWN, vk, scan | 1) && PostMessageW(window, WM_KEYUP, vk, up);
+    if (!PostMessageW(window, WM_KEYDOWN, vk, scan | 1)) {
+        return false;
+    }
+    // The key down may already have closed the window (Esc): the key up then has nowhere to go,
+    // and the key was pressed all the same.
+    PostMessageW(window, WM_KEYUP, vk, up);
+    return true;
 }
 
 bool RequestClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0) != FALSE; }
@@ -109,9 +116,13 @@ bool Focus(HWND window)
         return false;
     }
     AttachedInput attached(GetWindowThreadProcessId(window, nullptr));
-    SetForegroundWindow(GetAncestor(window, GA_ROOT));
-    SetFocus(window);
-    return GetFocus() == window;
+    // Under Wine the foreground change can lag behind the call: try again for a moment.
+    constexpr DWORD kFocusTimeoutMs = 2000;
+    return WaitFor(kFocusTimeoutMs, [window] {
+        SetForegroundWindow(GetAncestor(window, GA_ROOT));
+        SetFocus(window);
+        return GetFocus() == window;
+    });
 }
 
 }  // namespace automation
