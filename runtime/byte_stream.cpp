@@ -8,14 +8,18 @@ size_t MemoryStream::read(void* destination, size_t size)
 {
     size_t available = size_ - position_;
     size_t count = size < available ? size : available;
-    if (count) std::memcpy(destination, data_ + position_, count);
+    if (count) {
+        std::memcpy(destination, data_ + position_, count);
+    }
     position_ += count;
     return count;
 }
 
 bool MemoryStream::seek(uint64_t position)
 {
-    if (position > size_) return false;
+    if (position > size_) {
+        return false;
+    }
     position_ = static_cast<size_t>(position);
     return true;
 }
@@ -52,13 +56,17 @@ uint32_t ByteReader::u32()
 
 bool ByteReader::skip(uint64_t count)
 {
-    if (!ok_ || count > remaining() || !stream_.seek(stream_.tell() + count)) ok_ = false;
+    if (!ok_ || count > remaining() || !stream_.seek(stream_.tell() + count)) {
+        ok_ = false;
+    }
     return ok_;
 }
 
 bool ByteReader::seek(uint64_t position)
 {
-    if (!ok_ || !stream_.seek(position)) ok_ = false;
+    if (!ok_ || !stream_.seek(position)) {
+        ok_ = false;
+    }
     return ok_;
 }
 

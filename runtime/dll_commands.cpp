@@ -12,7 +12,9 @@ namespace {
 
 FARPROC FindExport(HMODULE module, const DllExportName& name)
 {
-    if (name.byOrdinal) return GetProcAddress(module, MAKEINTRESOURCEA(name.ordinal));
+    if (name.byOrdinal) {
+        return GetProcAddress(module, MAKEINTRESOURCEA(name.ordinal));
+    }
     return GetProcAddress(module, name.name.c_str());
 }
 
@@ -25,7 +27,9 @@ Resolved ResolveInSystemLibraries(const DllExportName& name)
 {
     for (const std::string& library : UnnamedLibraryCandidates()) {
         HMODULE module = LoadLibraryW(WideFromGbk(library).c_str());
-        if (!module) continue;
+        if (!module) {
+            continue;
+        }
         if (FARPROC address = FindExport(module, name)) return {module, address};
         FreeLibrary(module);
     }
@@ -38,7 +42,9 @@ Resolved ResolveInNamedLibrary(const std::string& library, const DllExportName& 
     for (const std::string& candidate :
          DllLoadCandidates(library, app.dllLibraryDirectory, app.programDirectory, app.initialDirectory)) {
         HMODULE module = LoadLibraryW(WideFromGbk(candidate).c_str());
-        if (!module) continue;
+        if (!module) {
+            continue;
+        }
         if (FARPROC address = FindExport(module, name)) return {module, address};
         FreeLibrary(module);
         break;
@@ -54,7 +60,9 @@ void* ResolveDllCommand(int index)
     if (index < 0 || static_cast<size_t>(index) >= dll.addresses.size()) {
         ReportRuntimeError(DllCommandNotFoundMessage("", "#" + std::to_string(index)).c_str(), 0);
     }
-    if (dll.addresses[index]) return dll.addresses[index];
+    if (dll.addresses[index]) {
+        return dll.addresses[index];
+    }
 
     const std::string& library = dll.libraryNames[index];
     const std::string& command = dll.commandNames[index];
@@ -67,7 +75,9 @@ void* ResolveDllCommand(int index)
     } else {
         resolved = ResolveInNamedLibrary(library, name);
     }
-    if (!resolved.address) ReportRuntimeError(DllCommandNotFoundMessage(library, command).c_str(), 0);
+    if (!resolved.address) {
+        ReportRuntimeError(DllCommandNotFoundMessage(library, command).c_str(), 0);
+    }
     dll.modules[index] = resolved.module;
     dll.addresses[index] = reinterpret_cast<void*>(resolved.address);
     return dll.addresses[index];

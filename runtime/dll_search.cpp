@@ -41,7 +41,9 @@ std::vector<std::string> DllLoadCandidates(const std::string& libraryName, const
 
 std::string DllCommandNotFoundMessage(const std::string& libraryName, const std::string& commandName)
 {
-    if (libraryName.empty()) return "无法找到指定DLL库文件中的输出命令“" + commandName + "”";
+    if (libraryName.empty()) {
+        return "无法找到指定DLL库文件中的输出命令“" + commandName + "”";
+    }
     return "无法找到指定DLL库文件“" + libraryName + "”中的输出命令“" + commandName + "”";
 }
 

@@ -33,7 +33,9 @@ private:
 std::unique_ptr<ByteStream> OpenFileStream(const std::string& gbkPath, FileSharing)
 {
     std::FILE* file = std::fopen(gbkPath.c_str(), "rb");
-    if (!file) return nullptr;
+    if (!file) {
+        return nullptr;
+    }
     return std::make_unique<CFileStream>(file);
 }
 

@@ -19,7 +19,9 @@ public:
         while (total < size) {
             DWORD chunk = static_cast<DWORD>(size - total > 0x40000000 ? 0x40000000 : size - total);
             DWORD got = 0;
-            if (!ReadFile(file_, out + total, chunk, &got, nullptr) || got == 0) break;
+            if (!ReadFile(file_, out + total, chunk, &got, nullptr) || got == 0) {
+                break;
+            }
             total += got;
         }
         position_ += total;
@@ -29,7 +31,9 @@ public:
     {
         LARGE_INTEGER to;
         to.QuadPart = static_cast<LONGLONG>(position);
-        if (position > size_ || !SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) return false;
+        if (position > size_ || !SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) {
+            return false;
+        }
         position_ = position;
         return true;
     }
@@ -46,11 +50,15 @@ private:
 
 std::unique_ptr<ByteStream> OpenFileStream(const std::string& gbkPath, FileSharing sharing)
 {
-    if (gbkPath.empty()) return nullptr;
+    if (gbkPath.empty()) {
+        return nullptr;
+    }
     DWORD share = sharing == FileSharing::kDenyWrite ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
     HANDLE file = CreateFileW(WideFromGbk(gbkPath).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    if (file == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size)) {
         CloseHandle(file);

@@ -13,7 +13,9 @@ constexpr uint32_t kFindAttributeMask = 0x37;
 // has one of the filter's attributes, or when neither the filter nor the entry has any of them.
 constexpr bool FindFileEntryMatches(uint32_t entryAttributes, uint32_t filter, bool any)
 {
-    if (any) return (entryAttributes & kAttributeDirectory) == 0;
+    if (any) {
+        return (entryAttributes & kAttributeDirectory) == 0;
+    }
     uint32_t wanted = filter & kFindAttributeMask;
     uint32_t has = entryAttributes & kFindAttributeMask;
     return (wanted & has) != 0 || (wanted == 0 && has == 0);

@@ -23,7 +23,9 @@ const HelperTable& Helpers()
         [](int code) { RaiseErrorCode(code); },
         ResolveDllCommand,
         // The library number only tells where the routine comes from; the routine is the command.
-        [](int, CommandRoutine routine, int argCount, ValueTriple* args) { return CallCommand(routine, argCount, args); },
+        [](int, CommandRoutine routine, int argCount, ValueTriple* args) {
+            return CallCommand(routine, argCount, args);
+        },
         CallCommand,
         ReadProperty,
         WriteProperty,

@@ -30,7 +30,9 @@ HeapBackend& Heap()
 const ConstantRange* FindRange(uintptr_t address)
 {
     for (const ConstantRange& r : constantRanges) {
-        if (address >= r.start && address < r.end) return &r;
+        if (address >= r.start && address < r.end) {
+            return &r;
+        }
     }
     return nullptr;
 }
@@ -72,26 +74,34 @@ size_t ConstantBytesFrom(const void* p)
 void* AllocMem(size_t size)
 {
     void* block = Heap().allocate(size);
-    if (!block) ReportAllocationFailure(size);
+    if (!block) {
+        ReportAllocationFailure(size);
+    }
     return block;
 }
 
 void* ReallocMem(void* block, size_t size)
 {
-    if (!block) return AllocMem(size);
+    if (!block) {
+        return AllocMem(size);
+    }
     if (size_t available = ConstantBytesFrom(block)) {
         void* copy = AllocMem(size);
         std::memcpy(copy, block, std::min(size, available));
         return copy;
     }
     void* resized = Heap().reallocate(block, size);
-    if (!resized) ReportAllocationFailure(size);
+    if (!resized) {
+        ReportAllocationFailure(size);
+    }
     return resized;
 }
 
 void FreeMem(void* block)
 {
-    if (!block || IsConstantData(block)) return;
+    if (!block || IsConstantData(block)) {
+        return;
+    }
     Heap().release(block);
 }
 

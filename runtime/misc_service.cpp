@@ -18,9 +18,13 @@ char* FindFile(const char* pattern, uint32_t filter, bool any, HANDLE* searchSlo
     WIN32_FIND_DATAW entry;
     bool found;
     if (pattern && *pattern) {
-        if (*searchSlot) CloseFind(*searchSlot);
+        if (*searchSlot) {
+            CloseFind(*searchSlot);
+        }
         *searchSlot = FindFirstFileW(WideFromGbk(pattern).c_str(), &entry);
-        if (*searchSlot == INVALID_HANDLE_VALUE) *searchSlot = nullptr;
+        if (*searchSlot == INVALID_HANDLE_VALUE) {
+            *searchSlot = nullptr;
+        }
         found = *searchSlot != nullptr;
     } else {
         found = *searchSlot && FindNextFileW(*searchSlot, &entry);
@@ -32,19 +36,25 @@ char* FindFile(const char* pattern, uint32_t filter, bool any, HANDLE* searchSlo
         }
         found = FindNextFileW(*searchSlot, &entry);
     }
-    if (*searchSlot) CloseFind(*searchSlot);
+    if (*searchSlot) {
+        CloseFind(*searchSlot);
+    }
     *searchSlot = nullptr;
     return nullptr;
 }
 
 void CloseFind(HANDLE search)
 {
-    if (search && search != INVALID_HANDLE_VALUE) FindClose(search);
+    if (search && search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
 }
 
 void MakeArrayWritable(size_t elementSize, void** array)
 {
-    if (!*array || !IsConstantData(*array)) return;
+    if (!*array || !IsConstantData(*array)) {
+        return;
+    }
     size_t size = ArrayBlockSize(*array, elementSize);
     void* copy = AllocMem(size);
     std::memcpy(copy, *array, size);

@@ -14,7 +14,9 @@ void SetRuntimeErrorHandler(RuntimeErrorHandler handler) { installedHandler = ha
 
 void ReportRuntimeError(const char* message, int code)
 {
-    if (installedHandler && installedHandler(1, code, message)) std::_Exit(-1);
+    if (installedHandler && installedHandler(1, code, message)) {
+        std::_Exit(-1);
+    }
     std::fputs(FormatRuntimeErrorText(code, message).c_str(), stderr);
     std::fflush(stderr);
     std::_Exit(-1);

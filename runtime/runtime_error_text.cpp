@@ -5,8 +5,12 @@ namespace rt {
 std::string FormatRuntimeErrorText(int code, const char* message)
 {
     std::string text = "运行时出错!\r\n\r\n";
-    if (code != 0) text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
-    if (message && *message) text += std::string("错误信息：") + message + "\r\n";
+    if (code != 0) {
+        text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
+    }
+    if (message && *message) {
+        text += std::string("错误信息：") + message + "\r\n";
+    }
     return text;
 }
 

@@ -18,7 +18,9 @@ std::atomic<bool> handlerRunning{false};
 bool HandlerTookReport(int code, const char* message)
 {
     RuntimeErrorHandler handler = installedHandler.load();
-    if (!handler || handlerRunning.exchange(true)) return false;
+    if (!handler || handlerRunning.exchange(true)) {
+        return false;
+    }
     return handler(App().eventsSuspended.load(), code, message) != 0;
 }
 
@@ -34,7 +36,9 @@ void ReportRuntimeError(const char* message, int code)
         MessageBoxW(nullptr, text.c_str(), WideFromGbk("错误").c_str(), MB_OK | MB_ICONERROR);
     }
     // Run mode 2 asks for the debugger; without one attached a break would only crash the process.
-    if (App().runMode == 2 && IsDebuggerPresent()) DebugBreak();
+    if (App().runMode == 2 && IsDebuggerPresent()) {
+        DebugBreak();
+    }
     ExitProgram(-1);
 }
 

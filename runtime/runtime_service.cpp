@@ -65,8 +65,12 @@ int64_t RuntimeService(int code, uintptr_t arg1, uintptr_t arg2)
     switch (code) {
     case kServiceApplicationIcon: {
         const ApplicationIcons& icons = ApplicationIcon();
-        if (arg1) *reinterpret_cast<HICON*>(arg1) = icons.big;
-        if (arg2) *reinterpret_cast<HICON*>(arg2) = icons.small;
+        if (arg1) {
+            *reinterpret_cast<HICON*>(arg1) = icons.big;
+        }
+        if (arg2) {
+            *reinterpret_cast<HICON*>(arg2) = icons.small;
+        }
         return static_cast<int64_t>(AsWord(icons.big));
     }
     case kServiceToInteger:
@@ -107,7 +111,9 @@ int64_t RuntimeService(int code, uintptr_t arg1, uintptr_t arg2)
     default:
         break;
     }
-    if (ServiceHandler handler = HandlerFor(code)) return handler(arg1, arg2);
+    if (ServiceHandler handler = HandlerFor(code)) {
+        return handler(arg1, arg2);
+    }
     return 0;
 }
 

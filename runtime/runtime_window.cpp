@@ -14,7 +14,9 @@ bool iconsLoaded = false;
 
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == kExitRequestMessage) ExitProgram(static_cast<int>(wParam));
+    if (message == kExitRequestMessage) {
+        ExitProgram(static_cast<int>(wParam));
+    }
     if (message == kRunOnWindowThreadMessage) {
         return RunWindowThreadCall(lParam);
     }
@@ -38,7 +40,9 @@ void CreateRuntimeWindow()
 
 void DestroyRuntimeWindow()
 {
-    if (App().runtimeWindow) DestroyWindow(App().runtimeWindow);
+    if (App().runtimeWindow) {
+        DestroyWindow(App().runtimeWindow);
+    }
     App().runtimeWindow = nullptr;
 }
 
@@ -58,8 +62,12 @@ const ApplicationIcons& ApplicationIcon()
 
 void DestroyApplicationIcons()
 {
-    if (icons.big) DestroyIcon(icons.big);
-    if (icons.small) DestroyIcon(icons.small);
+    if (icons.big) {
+        DestroyIcon(icons.big);
+    }
+    if (icons.small) {
+        DestroyIcon(icons.small);
+    }
     icons = {};
     iconsLoaded = false;
 }

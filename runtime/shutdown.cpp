@@ -22,7 +22,9 @@ void FinishLibraries()
 {
     RuntimeApp& app = App();
     for (size_t i = 0; i < app.libraries.size(); ++i) {
-        if (app.libraries[i]->notify) app.libraries[i]->notify(kNotifyFinishing, app.libraryData[i], 0);
+        if (app.libraries[i]->notify) {
+            app.libraries[i]->notify(kNotifyFinishing, app.libraryData[i], 0);
+        }
     }
     app.libraries.clear();
     app.libraryData.clear();
@@ -32,7 +34,9 @@ void ReleaseDllModules()
 {
     DllCommandTables& dll = App().dll;
     for (HMODULE module : dll.modules) {
-        if (module) FreeLibrary(module);
+        if (module) {
+            FreeLibrary(module);
+        }
     }
     dll = {};
     if (App().dllRedirectModule) {
@@ -56,12 +60,18 @@ void ShutDownRuntime(int exitCode)
             SendMessageTimeoutW(app.runtimeWindow, kExitRequestMessage, static_cast<WPARAM>(exitCode), 0,
                                 SMTO_NORMAL, kExitRequestTimeoutMs, &ignored);
         }
-        if (!app.shuttingDown) ExitProcess(static_cast<UINT>(exitCode));
+        if (!app.shuttingDown) {
+            ExitProcess(static_cast<UINT>(exitCode));
+        }
         return;
     }
-    if (app.shuttingDown.exchange(true)) return;
+    if (app.shuttingDown.exchange(true)) {
+        return;
+    }
 
-    if (windowTeardown) windowTeardown();
+    if (windowTeardown) {
+        windowTeardown();
+    }
     if (void (*routine)() = app.exitRoutine) {
         app.exitRoutine = nullptr;
         routine();
@@ -75,7 +85,9 @@ void ShutDownRuntime(int exitCode)
     DestroyApplicationIcons();
     DestroyRuntimeWindow();
 
-    if (pictureTeardown) pictureTeardown();
+    if (pictureTeardown) {
+        pictureTeardown();
+    }
     if (app.oleInitialised) {
         OleUninitialize();
         app.oleInitialised = false;

@@ -34,7 +34,9 @@ void RecordProgramPath(RuntimeApp& app)
 void CreateDllCommandTables(RuntimeApp& app, const ProgramHeader& header)
 {
     uint32_t count = header.dllCommandCount;
-    if (count == 0) return;
+    if (count == 0) {
+        return;
+    }
     app.dll.libraryNames.assign(header.dllLibraryNames, header.dllLibraryNames + count);
     app.dll.commandNames.assign(header.dllCommandNames, header.dllCommandNames + count);
     app.dll.modules.assign(count, nullptr);
@@ -45,7 +47,9 @@ void StartLibraries(RuntimeApp& app, const ProgramHeader& header)
 {
     for (uint32_t i = 0; i < header.libraryCount; ++i) {
         const LibraryDescription* library = header.libraries[i];
-        if (library->notify) library->notify(kNotifyStarted, reinterpret_cast<uintptr_t>(&RuntimeService), 0);
+        if (library->notify) {
+            library->notify(kNotifyStarted, reinterpret_cast<uintptr_t>(&RuntimeService), 0);
+        }
     }
     app.libraries.assign(header.libraries, header.libraries + header.libraryCount);
     app.libraryData.assign(header.libraryCount, 0);
@@ -63,14 +67,20 @@ void StartRuntime()
     app.reserved1 = header.reserved1;
     app.reserved2 = header.reserved2 + 1;
 
-    if (!app.oleInitialised) app.oleInitialised = SUCCEEDED(OleInitialize(nullptr));
+    if (!app.oleInitialised) {
+        app.oleInitialised = SUCCEEDED(OleInitialize(nullptr));
+    }
     RecordProgramPath(app);
     CreateRuntimeWindow();
     app.mainThreadId = GetCurrentThreadId();
-    if (header.constantDataLength > 0) AddConstantRange(header.constantData, header.constantDataLength);
+    if (header.constantDataLength > 0) {
+        AddConstantRange(header.constantData, header.constantDataLength);
+    }
     CreateDllCommandTables(app, header);
     StartLibraries(app, header);
-    if (!ReadProgramTemplates(header)) ReportRuntimeError(messages::kTemplateBlockUnreadable, 0);
+    if (!ReadProgramTemplates(header)) {
+        ReportRuntimeError(messages::kTemplateBlockUnreadable, 0);
+    }
     app.started = true;
 }
 
