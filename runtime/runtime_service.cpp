@@ -5,6 +5,7 @@
 
 #include "runtime/memory.h"
 #include "runtime/message_loop.h"
+#include "runtime/numeric_values.h"
 #include "runtime/owned_values.h"
 #include "runtime/runtime_app.h"
 #include "runtime/runtime_error.h"
@@ -41,22 +42,11 @@ void SetServiceHandler(int code, ServiceHandler handler)
 
 int32_t NumericToInteger(const ValueTriple& value)
 {
-    switch (value.type) {
-    case kByte:
-        return static_cast<uint8_t>(value.low);
-    case kShort:
-        return static_cast<int16_t>(value.low);
-    case kInt:
-        return static_cast<int32_t>(value.low);
-    case kLong:
-        return static_cast<int32_t>(value.low);
-    case kFloat:
-        return static_cast<int32_t>(value.floatValue());
-    case kDouble:
-        return static_cast<int32_t>(value.doubleValue());
-    default:
+    std::optional<int32_t> integer = IntegerOf(value);
+    if (!integer) {
         ReportRuntimeError(messages::kNotNumeric, 0);
     }
+    return *integer;
 }
 
 int64_t RuntimeService(int code, uintptr_t arg1, uintptr_t arg2)

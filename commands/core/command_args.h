@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "runtime/numeric_values.h"
 #include "runtime/values.h"
 
 namespace rt {
@@ -27,16 +28,8 @@ private:
 std::string_view TextOf(const ValueTriple& value);
 // The byte set pointer of a byte set argument, else null (the empty byte set).
 const void* ByteSetOf(const ValueTriple& value);
-// A numeric argument as a 32-bit integer (Long: low 32 bits; reals truncated toward zero and held
-// to the 32-bit range, NaN as 0); nothing for any other type.
-std::optional<int32_t> IntegerOf(const ValueTriple& value);
-// A numeric argument as a double; nothing for any other type.
-std::optional<double> DoubleOf(const ValueTriple& value);
 // True for a logical argument that is not 0.
 bool LogicalOf(const ValueTriple& value);
-
-// Truncation toward zero into the 32-bit range: defined for every double.
-int32_t TruncateToInt32(double value);
 
 // Results: new texts and byte sets are owned by the caller.
 void SetTextResult(ValueTriple* result, std::string_view text);
