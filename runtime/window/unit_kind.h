@@ -97,6 +97,9 @@ public:
     // An Alt mnemonic chose the unit: a check box toggles, a radio box selects itself and clears
     // its group. The frame then raises event 0 for the mnemonic kinds.
     virtual void onMnemonic() {}
+    // A notification the unit's control sent its parent (see unit_reflection.h); true, with the
+    // answer in result, when the unit handled it.
+    virtual bool onReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 protected:
     HWND handle_ = nullptr;

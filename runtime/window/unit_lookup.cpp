@@ -32,6 +32,12 @@ LiveUnit* LiveUnitAt(WindowTemplate& window, size_t position)
     return slots ? static_cast<LiveUnit*>(slots->object) : nullptr;
 }
 
+LiveUnit* UnitOfControl(HWND control)
+{
+    std::optional<UnitLocation> found = control ? FindExact(control) : std::nullopt;
+    return found ? found->unit : nullptr;
+}
+
 std::optional<UnitLocation> FindUnitByHandle(HWND control)
 {
     for (HWND current = control; current; current = GetAncestor(current, GA_PARENT)) {

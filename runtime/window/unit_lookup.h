@@ -20,6 +20,9 @@ struct UnitLocation {
 // The live unit object at a position, or null.
 LiveUnit* LiveUnitAt(WindowTemplate& window, size_t position);
 
+// The live unit whose control is exactly the handle, or null.
+LiveUnit* UnitOfControl(HWND control);
+
 // The unit whose control is the handle or its nearest ancestor that is one.
 std::optional<UnitLocation> FindUnitByHandle(HWND control);
 

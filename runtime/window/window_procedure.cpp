@@ -3,6 +3,7 @@
 
 #include "runtime/window/events.h"
 #include "runtime/window/unit_cursors.h"
+#include "runtime/window/unit_reflection.h"
 #include "runtime/window/window_class.h"
 #include "runtime/window/window_lifetime.h"
 #include "runtime/window/window_unit.h"
@@ -91,6 +92,9 @@ void WindowUnit::onSize()
 
 LRESULT WindowUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT answer = 0; ReflectToUnit(message, wParam, lParam, answer)) {
+        return answer;
+    }
     switch (message) {
     case WM_CLOSE:
         requestClose();

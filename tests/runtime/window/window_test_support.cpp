@@ -130,6 +130,8 @@ const rt::UnitKindDescription kTestCheckKindDescription{
     kTestCheckKind, "测试选择框", "TestCheck", 0x04 | 0x1000, kTestProperties, 4, CreateTestUnit, nullptr,
 };
 
+}  // namespace
+
 rt::UnitRecord Record(uint32_t id, uint32_t kind, rt::UnitRect rect, uint32_t flags,
                       std::vector<rt::EventBinding> bindings, std::vector<uint8_t> propertyData)
 {
@@ -144,8 +146,6 @@ rt::UnitRecord Record(uint32_t id, uint32_t kind, rt::UnitRect rect, uint32_t fl
     record.body = std::move(placed);
     return record;
 }
-
-}  // namespace
 
 const rt::UnitKindDescription& TestKind() { return kTestKindDescription; }
 const rt::UnitKindDescription& TestCheckKind() { return kTestCheckKindDescription; }

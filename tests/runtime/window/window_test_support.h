@@ -29,6 +29,10 @@ const rt::UnitKindDescription& TestCheckKind();
 std::wstring CharactersReceived(uint32_t unitId);
 void ClearCharacters();
 
+// A unit record of any kind with the given property data.
+rt::UnitRecord Record(uint32_t id, uint32_t kind, rt::UnitRect rect, uint32_t flags,
+                      std::vector<rt::EventBinding> bindings, std::vector<uint8_t> propertyData);
+
 rt::UnitRecord WindowRecord(uint32_t id, const rt::WindowOptions& options, rt::UnitRect rect, uint32_t flags,
                             std::vector<rt::EventBinding> bindings);
 // A window unit record whose property data is empty: all defaults.
