@@ -4,7 +4,8 @@
 #   zorvi_wine_stop           stop what zorvi_wine_start started
 
 zorvi_root=${zorvi_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
-export WINEPREFIX="$zorvi_root/build/wine-prefix"
+# ZORVI_WINEPREFIX gives a run its own prefix, so that runs in parallel never share a desktop.
+export WINEPREFIX=${ZORVI_WINEPREFIX:-$zorvi_root/build/wine-prefix}
 export WINEDEBUG=-all
 export WINEARCH=win64
 export LANG=${ZORVI_LANG:-zh_CN.UTF-8}
