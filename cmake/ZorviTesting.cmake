@@ -1,14 +1,19 @@
-# zorvi_add_test(NAME SOURCES files... LIBS targets...): a GoogleTest program whose tests ctest
-# discovers when it runs (under wine64 in the Windows build, through the cross-compiling emulator).
+# zorvi_add_test(NAME SOURCES files... LIBS targets... [ENVIRONMENT VAR=value...]): a GoogleTest
+# program whose tests ctest discovers when it runs (under wine64 in the Windows build, through the
+# cross-compiling emulator), with the given environment when they run.
 include(GoogleTest)
 
 function(zorvi_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     if(ZORVI_WINDOWS)
         target_link_options(${name} PRIVATE -mconsole)
     endif()
+    set(properties TIMEOUT 120)
+    if(ARG_ENVIRONMENT)
+        list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin PROPERTIES TIMEOUT 120)
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin PROPERTIES ${properties})
 endfunction()

@@ -55,7 +55,9 @@ constexpr CommandRoutine kTable[kCoreCommandCount] = {
     ForwardCommand<CoreCommand::kDrawLine>,
 };
 
-int64_t Notify(int code, uintptr_t, uintptr_t)
+}  // namespace
+
+int64_t CoreCommandsNotify(int code, uintptr_t, uintptr_t)
 {
     if (code == kNotifyStarted) {
         SetPictureTeardown(pictures::ReleaseAllPictures);
@@ -68,9 +70,7 @@ int64_t Notify(int code, uintptr_t, uintptr_t)
     return 0;
 }
 
-}  // namespace
-
-const LibraryDescription kCoreLibrary{"core", Notify, kTable, kCoreCommandCount, nullptr, 0};
+const CommandRoutine* CoreCommandTable() { return kTable; }
 
 CommandRoutine CoreCommandRoutine(CoreCommand command)
 {

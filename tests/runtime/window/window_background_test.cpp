@@ -131,7 +131,7 @@ struct WindowBackgroundTest : ::testing::Test {
     {
         window_test::StartWindowLayerForTests();
         // The core library offers the picture decoding to the runtime when it starts.
-        rt::kCoreLibrary.notify(rt::kNotifyStarted, 0, 0);
+        rt::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
     }
     void TearDown() override
     {
