@@ -1,0 +1,111 @@
+// DrawPicture: a picture drawn at a point, stretched to a size, with a raster operation or with one
+// colour left transparent.
+#include <cstdint>
+
+#include "controls/draw_panel/draw_panel_unit.h"
+#include "controls/draw_panel/window_dc.h"
+#include "pictures/decoding/gdi_owners.h"
+#include "pictures/decoding/picture_render.h"
+
+namespace rt {
+namespace {
+
+// The picture with the transparent colour left out: target ^= picture, target &= mask (0 where the
+// picture is opaque), target ^= picture, all stretched to the target rectangle.
+void DrawTransparent(HDC target, const pictures::RenderedPicture& rendered, RECT to, COLORREF transparent)
+{
+    int width = rendered.width();
+    int height = rendered.height();
+    pictures::MemoryDc source(target);
+    pictures::ScopedSelection picture(source.get(), rendered.bitmap());
+    pictures::OwnedBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+    pictures::MemoryDc maskDc(target);
+    pictures::ScopedSelection maskSelection(maskDc.get(), mask.get());
+    if (!picture.ok() || !mask || !maskSelection.ok()) {
+        return;
+    }
+    // Pixels of the transparent colour become 1 bits of the mask, all others 0 bits.
+    SetBkColor(source.get(), transparent);
+    BitBlt(maskDc.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+    // A one-bit source paints its 0 bits in the text colour and its 1 bits in the background.
+    COLORREF oldText = SetTextColor(target, RGB(0, 0, 0));
+    COLORREF oldBack = SetBkColor(target, RGB(255, 255, 255));
+    int w = to.right - to.left;
+    int h = to.bottom - to.top;
+    StretchBlt(target, to.left, to.top, w, h, source.get(), 0, 0, width, height, SRCINVERT);
+    StretchBlt(target, to.left, to.top, w, h, maskDc.get(), 0, 0, width, height, SRCAND);
+    StretchBlt(target, to.left, to.top, w, h, source.get(), 0, 0, width, height, SRCINVERT);
+    SetTextColor(target, oldText);
+    SetBkColor(target, oldBack);
+}
+
+// JPEG and BMP pictures hold B,G,R rows bottom-up: when no row needs padding they are a DIB as
+// they are. At natural size (nothing to stretch) they go straight into the target, the same pixels
+// as through a device bitmap without making one first: the split draws a whole picture per piece.
+bool IsDirectRows(const pictures::Picture& picture, SIZE size)
+{
+    bool colourRows = picture.kind == pictures::PictureKind::kJpeg || picture.kind == pictures::PictureKind::kBmp;
+    uint64_t rowBytes = static_cast<uint64_t>(picture.width) * 3;
+    return colourRows && picture.data && rowBytes % 4 == 0 && size.cx == picture.width &&
+           size.cy == picture.height && picture.dataSize >= rowBytes * static_cast<uint64_t>(picture.height);
+}
+
+void DrawRows(HDC target, const pictures::Picture& picture, POINT at, DWORD rasterOperation)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    StretchDIBits(target, at.x, at.y, picture.width, picture.height, 0, 0, picture.width, picture.height, picture.data,
+                  &info, DIB_RGB_COLORS, rasterOperation);
+}
+
+}  // namespace
+
+void DrawPanelUnit::drawPicture(const pictures::Picture& picture, const PictureRequest& request)
+{
+    UnitConverter converter(handle_, options_.CoordinateUnit);
+    POINT at = converter.toPixels(POINT{request.x, request.y});
+    SIZE size{picture.width, picture.height};
+    if (request.width) {
+        size.cx = converter.toPixels(SIZE{*request.width, 0}).cx;
+    }
+    if (request.height) {
+        size.cy = converter.toPixels(SIZE{0, *request.height}).cy;
+    }
+    int32_t copyMode = request.copyMode.value_or(1);
+    DrawingSetup setup = drawingSetup();
+    // Positions and sizes are pixels already: each prepared context goes back to pixel mode,
+    // keeping its stretch mode.
+    if (copyMode >= 0 && IsDirectRows(picture, size)) {
+        forEachTarget([&](HDC dc) {
+            PreparedContext prepared(dc, setup);
+            SetMapMode(dc, MM_TEXT);
+            DrawRows(dc, picture, at, CopyModeRasterOperation(copyMode));
+        });
+        return;
+    }
+    WindowDc window(handle_);
+    pictures::RenderedPicture rendered = pictures::RenderPicture(picture, bitmap_ ? bitmap_->dc() : window.get());
+    if (!rendered) {
+        return;
+    }
+    // Icons keep their own transparency whatever the copy mode.
+    bool transparent = copyMode < 0 && !rendered.icon();
+    auto transparentColour = static_cast<COLORREF>(-int64_t{copyMode} & 0x00ffffff);
+    DWORD operation = copyMode < 0 ? SRCCOPY : CopyModeRasterOperation(copyMode);
+    forEachTarget([&](HDC dc) {
+        PreparedContext prepared(dc, setup);
+        SetMapMode(dc, MM_TEXT);
+        if (transparent) {
+            DrawTransparent(dc, rendered, RECT{at.x, at.y, at.x + size.cx, at.y + size.cy}, transparentColour);
+        } else {
+            rendered.Draw(dc, at.x, at.y, size.cx, size.cy, operation);
+        }
+    });
+}
+
+}  // namespace rt

@@ -1,0 +1,72 @@
+// Where a board draws: its drawing area, its background, its off-screen bitmap and the contexts
+// every drawing method reaches.
+#include <algorithm>
+
+#include "controls/draw_panel/board_background.h"
+#include "controls/draw_panel/draw_panel_unit.h"
+#include "controls/draw_panel/window_dc.h"
+
+namespace rt {
+namespace {
+
+constexpr int32_t kFittedPicture = 2;
+
+}  // namespace
+
+SIZE DrawPanelUnit::clientSize() const
+{
+    RECT client{};
+    GetClientRect(handle_, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+SIZE DrawPanelUnit::sizeInUnits(SIZE pixels) const
+{
+    return UnitConverter(handle_, options_.CoordinateUnit).toUnits(pixels);
+}
+
+void DrawPanelUnit::paintBackground(HDC dc, SIZE area)
+{
+    PaintBoardBackground(dc, area, backColour(), backPicture(), options_.BackPictureMode);
+}
+
+void DrawPanelUnit::rebuildBitmap(bool keepContents)
+{
+    if (!options_.AutoRedraw || !handle_) {
+        return;
+    }
+    std::unique_ptr<BoardBitmap> fresh = BoardBitmap::Create(handle_, clientSize());
+    if (fresh) {
+        paintBackground(fresh->dc(), fresh->size());
+        bool fitted = !options_.BackPicture.empty() && options_.BackPictureMode == kFittedPicture;
+        if (keepContents && bitmap_ && !fitted) {
+            SIZE old = bitmap_->size();
+            SIZE now = fresh->size();
+            BitBlt(fresh->dc(), 0, 0, std::min(old.cx, now.cx), std::min(old.cy, now.cy), bitmap_->dc(), 0, 0,
+                   SRCCOPY);
+        }
+    }
+    bitmap_ = std::move(fresh);
+}
+
+void DrawPanelUnit::onWindowContext(const std::function<void(HDC)>& draw)
+{
+    if (paintDc_) {
+        draw(paintDc_);
+        return;
+    }
+    WindowDc window(handle_);
+    if (window.get()) {
+        draw(window.get());
+    }
+}
+
+void DrawPanelUnit::forEachTarget(const std::function<void(HDC)>& draw)
+{
+    if (bitmap_) {
+        draw(bitmap_->dc());
+    }
+    onWindowContext(draw);
+}
+
+}  // namespace rt
