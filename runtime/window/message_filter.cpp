@@ -297,9 +297,11 @@ bool StartsDrag(const MSG& message, const UnitLocation& at, const WindowUnit& to
     return at.position == 0 || (KindFlags(*at.window, at.position) & kind_flags::kDragThrough);
 }
 
+// Focus events follow the control's own handling of the focus change, so a handler sees what the
+// control settled on (an edit box's text normalised on losing the focus).
 LRESULT CALLBACK FocusHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && (sent->message == WM_SETFOCUS || sent->message == WM_KILLFOCUS) && !FocusEventsHeld()) {
         std::optional<UnitLocation> at = FindUnitByHandle(sent->hwnd);
         if (at && at->unit->handle() == sent->hwnd) {
@@ -351,7 +353,7 @@ bool WindowMessageFilter(MSG& message)
 void InstallWindowMessageFilter()
 {
     SetMessageFilter(WindowMessageFilter);
-    SetWindowsHookExW(WH_CALLWNDPROC, FocusHook, nullptr, GetCurrentThreadId());
+    SetWindowsHookExW(WH_CALLWNDPROCRET, FocusHook, nullptr, GetCurrentThreadId());
 }
 
 }  // namespace rt

@@ -1,0 +1,11 @@
+// The EditBox unit kind (kind rt::kEditBoxKind): an "EDIT" control, with an up-down control beside a
+// single-line box whose SpinMode is not 0.
+#pragma once
+
+#include "runtime/window/unit_kind.h"
+
+namespace rt {
+
+const UnitKindDescription& EditBoxKind();
+
+}  // namespace rt

@@ -1,0 +1,150 @@
+#include "controls/process_bar/process_bar_unit.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "controls/common/unit_look.h"
+#include "controls/options/option_fields.h"
+#include "controls/process_bar/bar_range.h"
+#include "controls/process_bar/process_bar.h"
+#include "runtime/runtime_service.h"
+
+namespace rt {
+namespace {
+
+constexpr wchar_t kUnitProperty[] = L"ZorviProcessBarUnit";
+
+LRESULT CALLBACK ProcessBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* unit = static_cast<ProcessBarUnit*>(GetPropW(window, kUnitProperty));
+    return unit ? unit->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+PropertyValue NumberValue(int32_t number)
+{
+    PropertyValue value;
+    value.number = number;
+    return value;
+}
+
+}  // namespace
+
+ProcessBarUnit::ProcessBarUnit(const UnitCreateArgs& args, ProcessBarOptions options)
+    : LiveUnit(args.windowId, args.unitId), options_(options)
+{
+}
+
+ProcessBarUnit* ProcessBarUnit::Create(const UnitCreateArgs& args, ProcessBarOptions options)
+{
+    options.Minimum = BarValue(options.Minimum);
+    options.Maximum = BarValue(options.Maximum);
+    options.Position = BarValue(options.Position);
+    std::unique_ptr<ProcessBarUnit> unit(new ProcessBarUnit(args, options));
+    if (!unit->createControl(args)) {
+        return nullptr;
+    }
+    // From here on the control owns the unit and frees it at WM_NCDESTROY.
+    return unit.release();
+}
+
+bool ProcessBarUnit::createControl(const UnitCreateArgs& args)
+{
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&classes);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style;
+    style |= (options_.Vertical ? PBS_VERTICAL : 0) | (options_.Smooth ? PBS_SMOOTH : 0);
+    handle_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, args.left, args.top, args.width, args.height,
+                              args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
+                              GetModuleHandleW(nullptr), nullptr);
+    if (!handle_) {
+        return false;
+    }
+    SetPropW(handle_, kUnitProperty, this);
+    savedProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProcessBarProc)));
+    showRange();
+    ApplyBorder(handle_, options_.Border);
+    return true;
+}
+
+LRESULT ProcessBarUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_NCDESTROY) {
+        return CallWindowProcW(savedProc_, handle_, message, wParam, lParam);
+    }
+    HWND window = handle_;
+    WNDPROC saved = savedProc_;
+    RemovePropW(window, kUnitProperty);
+    RuntimeService(kServiceUnitDestroyed, windowId(), unitId());
+    delete this;
+    return CallWindowProcW(saved, window, message, wParam, lParam);
+}
+
+void ProcessBarUnit::showRange()
+{
+    SendMessageW(handle_, PBM_SETRANGE32, std::min(options_.Minimum, options_.Maximum),
+                 std::max(options_.Minimum, options_.Maximum));
+    // A narrower range has moved the bar; a wider one may show more of the stored position again.
+    showPosition();
+}
+
+void ProcessBarUnit::showPosition()
+{
+    SendMessageW(handle_, PBM_SETPOS, ShownBarPosition(options_.Position, options_.Minimum, options_.Maximum), 0);
+}
+
+bool ProcessBarUnit::setProperty(int number, const PropertyValue& value)
+{
+    switch (number) {
+    case kBarBorder:
+        options_.Border = value.number;
+        ApplyBorder(handle_, value.number);
+        return false;
+    case kBarVertical: {
+        bool changed = options_.Vertical != (value.number != 0);
+        options_.Vertical = value.number != 0;
+        return changed;
+    }
+    case kBarSmooth: {
+        bool changed = options_.Smooth != (value.number != 0);
+        options_.Smooth = value.number != 0;
+        return changed;
+    }
+    case kBarMinimum:
+    case kBarMaximum:
+        (number == kBarMinimum ? options_.Minimum : options_.Maximum) = BarValue(value.number);
+        showRange();
+        return false;
+    case kBarPosition:
+        options_.Position = BarValue(value.number);
+        showPosition();
+        return false;
+    default:
+        return false;
+    }
+}
+
+PropertyValue ProcessBarUnit::getProperty(int number)
+{
+    switch (number) {
+    case kBarBorder:
+        return NumberValue(options_.Border);
+    case kBarVertical:
+        return NumberValue(options_.Vertical);
+    case kBarSmooth:
+        return NumberValue(options_.Smooth);
+    case kBarMinimum:
+        return NumberValue(options_.Minimum);
+    case kBarMaximum:
+        return NumberValue(options_.Maximum);
+    case kBarPosition:
+        return NumberValue(options_.Position);
+    default:
+        return {};
+    }
+}
+
+std::vector<uint8_t> ProcessBarUnit::serialise() { return WriteOptions(options_); }
+
+}  // namespace rt
