@@ -1,0 +1,10 @@
+// The Button unit kind (rt::kButtonKind): a push button that raises event 0 when clicked.
+#pragma once
+
+#include "runtime/window/unit_kind.h"
+
+namespace rt {
+
+const UnitKindDescription& ButtonKind();
+
+}  // namespace rt

@@ -1,0 +1,10 @@
+// The CheckBox unit kind (rt::kCheckBoxKind): an automatic check box raising event 0 when clicked.
+#pragma once
+
+#include "runtime/window/unit_kind.h"
+
+namespace rt {
+
+const UnitKindDescription& CheckBoxKind();
+
+}  // namespace rt

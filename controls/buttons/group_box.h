@@ -1,0 +1,10 @@
+// The GroupBox unit kind (rt::kGroupBoxKind): a captioned frame that holds other units.
+#pragma once
+
+#include "runtime/window/unit_kind.h"
+
+namespace rt {
+
+const UnitKindDescription& GroupBoxKind();
+
+}  // namespace rt
