@@ -1,0 +1,62 @@
+// A live HyperLinker: its options, its window (own class, hand cursor), hover tracking, painting
+// in the normal, hover or visited colour, and opening its target.
+#pragma once
+
+#include <windows.h>
+
+#include "controls/common/unit_look.h"
+#include "controls/options/hyper_linker_options.h"
+#include "runtime/window/unit_kind.h"
+
+namespace rt {
+
+// The kind's own property numbers.
+enum HyperLinkerProperty : int {
+    kLinkCaption = 0,
+    kLinkType = 1,
+    kLinkMailAddress = 2,
+    kLinkWebAddress = 3,
+    kLinkNormalColour = 4,
+    kLinkVisitedColour = 5,
+    kLinkHoverColour = 6,
+    kLinkBackColour = 7,
+    kLinkBorder = 8,
+    kLinkFont = 9,
+    kLinkPropertyCount = 10,
+};
+
+class HyperLinkerUnit : public LiveUnit {
+public:
+    HyperLinkerUnit(const UnitCreateArgs& args, HyperLinkerOptions options);
+
+    // Creates the unit's window; null when the window could not be made.
+    static HyperLinkerUnit* Create(const UnitCreateArgs& args, HyperLinkerOptions options);
+
+    bool setProperty(int number, const PropertyValue& value) override;
+    PropertyValue getProperty(int number) override;
+    std::vector<uint8_t> serialise() override;
+
+    // Opens the target with the show mode; a success marks the link visited. False for an empty
+    // address, which opens nothing.
+    bool open(int show);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void draw(HDC dc);
+    void onPaint();
+    void onMouseMove(LPARAM lParam);
+    void onCaptureLost();
+    void onLeftUp(LPARAM lParam);
+    void setHot(bool hot);
+    void showCaption();
+
+    HyperLinkerOptions options_;
+    UniqueFont font_;
+    bool hot_ = false;
+    bool pressed_ = false;
+    bool visited_ = false;
+};
+
+}  // namespace rt

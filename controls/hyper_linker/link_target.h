@@ -1,0 +1,28 @@
+// What a link opens and shows, and the command line of the default browser that opens it when the
+// shell cannot: plain rules on GBK texts, free of Windows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "controls/options/hyper_linker_options.h"
+
+namespace rt {
+
+inline constexpr int32_t kLinkTypeMail = 0;
+inline constexpr int32_t kLinkTypeWeb = 1;
+
+// The link's address: the web address for a web link, else the mail address.
+const std::string& LinkAddress(const HyperLinkerOptions& options);
+// What opening the link hands the shell: the web address, or "mailto:" and the mail address; empty
+// when the address is empty, since an empty address opens nothing.
+std::string LinkTarget(const HyperLinkerOptions& options);
+// The text a link shows: its caption, or the address when the caption is empty.
+const std::string& LinkText(const HyperLinkerOptions& options);
+
+// The default browser's command line for the target, made from the command stored for the ".htm"
+// class: cut before a "%1" that stands in double quotes (its opening quote cut too), else before
+// the first "%1", else kept whole; then one space and the target.
+std::wstring BrowserCommandLine(std::wstring_view storedCommand, std::wstring_view target);
+
+}  // namespace rt
