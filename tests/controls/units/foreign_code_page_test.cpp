@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/program_windows.h"
+#include "runtime/start_runtime.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/controls/units/program_windows.h"
 

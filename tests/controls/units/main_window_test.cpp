@@ -10,6 +10,7 @@
 
 #include "data/program_windows.h"
 #include "runtime/program_templates.h"
+#include "runtime/start_runtime.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/controls/units/program_windows.h"
 #include "tests/runtime/window/window_test_support.h"
