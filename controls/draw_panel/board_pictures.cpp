@@ -1,6 +1,9 @@
 // DrawPicture: a picture drawn at a point, stretched to a size, with a raster operation or with one
 // colour left transparent.
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "controls/draw_panel/draw_panel_unit.h"
 #include "controls/draw_panel/window_dc.h"
@@ -50,15 +53,63 @@ bool IsDirectRows(const pictures::Picture& picture, SIZE size)
            size.cy == picture.height && picture.dataSize >= rowBytes * static_cast<uint64_t>(picture.height);
 }
 
-void DrawRows(HDC target, const pictures::Picture& picture, POINT at, DWORD rasterOperation)
+BITMAPINFO BottomUpRows(int width, int height, WORD bitCount)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = picture.height;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = bitCount;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// One row of B,G,R samples as B,G,R,0 words. Four bytes are loaded at a time; the row's last
+// pixel is assembled bytewise, so nothing past the row is read.
+void WidenRow(const uint8_t* in, uint32_t* out, int width)
+{
+    for (int x = 0; x + 1 < width; ++x, in += 3) {
+        uint32_t word;
+        std::memcpy(&word, in, sizeof word);
+        out[x] = word & 0x00ffffff;
+    }
+    if (width > 0) {
+        out[width - 1] = in[0] | in[1] << 8 | in[2] << 16;
+    }
+}
+
+// On a 32-bit target the rows are widened to B,G,R,0 here, a band at a time: the system's own
+// conversion of a whole 24-bit picture costs more than the widening and a same-format copy.
+void DrawWidenedRows(HDC target, const pictures::Picture& picture, POINT at, DWORD rasterOperation)
+{
+    constexpr int kBandRows = 64;
+    int width = picture.width;
+    std::vector<uint32_t> band(static_cast<size_t>(width) * kBandRows);
+    const uint8_t* rows = static_cast<const uint8_t*>(picture.data);
+    size_t rowBytes = static_cast<size_t>(width) * 3;
+    // Bands from the bottom row up, so each band is itself bottom-up.
+    for (int bottom = 0; bottom < picture.height; bottom += kBandRows) {
+        int count = std::min(kBandRows, picture.height - bottom);
+        for (int r = 0; r < count; ++r) {
+            const uint8_t* in = rows + (bottom + r) * rowBytes;
+            uint32_t* out = band.data() + static_cast<size_t>(r) * width;
+            WidenRow(in, out, width);
+        }
+        BITMAPINFO info = BottomUpRows(width, count, 32);
+        int top = at.y + picture.height - bottom - count;
+        StretchDIBits(target, at.x, top, width, count, 0, 0, width, count, band.data(), &info, DIB_RGB_COLORS,
+                      rasterOperation);
+    }
+}
+
+void DrawRows(HDC target, const pictures::Picture& picture, POINT at, DWORD rasterOperation)
+{
+    if (GetDeviceCaps(target, BITSPIXEL) == 32) {
+        DrawWidenedRows(target, picture, at, rasterOperation);
+        return;
+    }
+    BITMAPINFO info = BottomUpRows(picture.width, picture.height, 24);
     StretchDIBits(target, at.x, at.y, picture.width, picture.height, 0, 0, picture.width, picture.height, picture.data,
                   &info, DIB_RGB_COLORS, rasterOperation);
 }

@@ -2,6 +2,7 @@
 // with one (grey) or three (YCbCr or RGB) components. Refuses four-component (CMYK, YCCK) and other
 // component counts, 12-bit samples and pictures beyond the size limits. A truncated file still
 // decodes: its missing part is filled by the decompressor.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -100,24 +101,40 @@ void AttachSource(JpegDecode& d, rt::ByteStream& stream)
 
 bool OutputAcceptable(const jpeg_decompress_struct& info, uint64_t streamBytes)
 {
-    if (info.out_color_components != 1 && info.out_color_components != 3) return false;
+    if (info.out_color_components != 3) return false;
     if (!PictureSizeAllowed(info.output_width, info.output_height)) return false;
     return DataCanHoldPixels(info.output_width, info.output_height, streamBytes, kJpegMaxPixelsPerByte);
 }
 
-// Stores one scanline (top-down index y) as row height-1-y of the B,G,R block.
-void StoreScanline(JpegDecode& d, const JSAMPLE* line, uint32_t y)
+// Grey and colour pictures are both decoded straight to B,G,R samples: libjpeg-turbo converts
+// while it writes, so no second pass over the pixels is needed.
+bool ChooseBgrOutput(jpeg_decompress_struct& info)
 {
-    uint8_t* out = d.pixels + static_cast<size_t>(d.height - 1 - y) * d.width * 3;
-    if (d.info.out_color_components == 3) {
-        for (uint32_t x = 0; x < d.width; ++x, line += 3, out += 3) {
-            out[0] = line[2];
-            out[1] = line[1];
-            out[2] = line[0];
-        }
-    } else {
-        for (uint32_t x = 0; x < d.width; ++x, ++line, out += 3) out[0] = out[1] = out[2] = *line;
+    if (info.num_components != 1 && info.num_components != 3) {
+        return false;
     }
+    info.out_color_space = JCS_EXT_BGR;
+    return true;
+}
+
+// Reads the scanlines straight into their rows of the bottom-up block (top-down line y is row
+// height-1-y), as many at a time as the decompressor offers.
+bool ReadScanlines(JpegDecode& d)
+{
+    constexpr JDIMENSION kRowsAtOnce = 16;
+    JSAMPROW rows[kRowsAtOnce];
+    size_t stride = static_cast<size_t>(d.width) * 3;
+    while (d.info.output_scanline < d.height) {
+        JDIMENSION first = d.info.output_scanline;
+        JDIMENSION count = std::min(kRowsAtOnce, d.height - first);
+        for (JDIMENSION i = 0; i < count; ++i) {
+            rows[i] = d.pixels + (d.height - 1 - (first + i)) * stride;
+        }
+        if (jpeg_read_scanlines(&d.info, rows, count) == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The one function that holds the setjmp: it owns nothing with a destructor. True when d.pixels
@@ -133,6 +150,7 @@ bool Decompress(JpegDecode& d, rt::ByteStream& stream)
     jpeg_create_decompress(&d.info);
     AttachSource(d, stream);
     jpeg_read_header(&d.info, TRUE);
+    if (!ChooseBgrOutput(d.info)) return false;
     jpeg_calc_output_dimensions(&d.info);
     if (!OutputAcceptable(d.info, stream.size())) return false;
     d.width = d.info.output_width;
@@ -141,12 +159,7 @@ bool Decompress(JpegDecode& d, rt::ByteStream& stream)
     if (!d.pixels) return false;
 
     jpeg_start_decompress(&d.info);
-    JSAMPARRAY line = (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info), JPOOL_IMAGE,
-                                                  d.width * d.info.out_color_components, 1);
-    while (d.info.output_scanline < d.height) {
-        if (jpeg_read_scanlines(&d.info, line, 1) != 1) return false;
-        StoreScanline(d, line[0], d.info.output_scanline - 1);
-    }
+    if (!ReadScanlines(d)) return false;
     jpeg_finish_decompress(&d.info);
     return true;
 }
