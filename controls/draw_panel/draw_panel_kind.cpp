@@ -1,6 +1,7 @@
 // The board's kind record, its properties and what each property change triggers.
 #include <algorithm>
 
+#include "controls/common/unit_property_value.h"
 #include "controls/draw_panel/draw_panel.h"
 #include "controls/draw_panel/draw_panel_unit.h"
 #include "controls/options/option_fields.h"
@@ -179,8 +180,7 @@ bool DrawPanelUnit::setProperty(int number, const PropertyValue& value)
         options_.TextBackColour = colour;
         break;
     case kBoardFont:
-        options_.Font = value.bytes.size() == kFontDescriptionSize ? std::optional(DecodeFont(value.bytes.data()))
-                                                                   : std::nullopt;
+        options_.Font = FontOf(value);
         rebuildFont();
         break;
     default:
@@ -208,10 +208,7 @@ PropertyValue DrawPanelUnit::getProperty(int number)
     case kBoardTextColour: value.number = static_cast<int32_t>(options_.TextColour); break;
     case kBoardTextBackColour: value.number = static_cast<int32_t>(options_.TextBackColour); break;
     case kBoardFont:
-        if (options_.Font) {
-            std::array<uint8_t, kFontDescriptionSize> bytes = EncodeFont(*options_.Font);
-            value.bytes.assign(bytes.begin(), bytes.end());
-        }
+        value.bytes = FontValue(options_.Font).bytes;
         break;
     case kBoardDrawWidth: value.number = sizeInUnits(clientSize()).cx; break;
     case kBoardDrawHeight: value.number = sizeInUnits(clientSize()).cy; break;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "controls/common/unit_property_value.h"
 #include "controls/edit_box/edit_box_properties.h"
 #include "controls/edit_box/gbk_characters.h"
 #include "controls/edit_box/spin_step.h"
@@ -32,38 +33,6 @@ public:
 private:
     bool& flag_;
 };
-
-PropertyValue NumberValue(int32_t number)
-{
-    PropertyValue value;
-    value.number = number;
-    return value;
-}
-
-PropertyValue TextValue(std::string text)
-{
-    PropertyValue value;
-    value.text = std::move(text);
-    return value;
-}
-
-std::optional<FontDescription> FontOf(const PropertyValue& value)
-{
-    if (value.bytes.size() != kFontDescriptionSize) {
-        return std::nullopt;
-    }
-    return DecodeFont(value.bytes.data());
-}
-
-PropertyValue FontValue(const std::optional<FontDescription>& font)
-{
-    PropertyValue value;
-    if (font) {
-        auto bytes = EncodeFont(*font);
-        value.bytes.assign(bytes.begin(), bytes.end());
-    }
-    return value;
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/common/unit_property_value.h"
 #include "controls/hyper_linker/link_opener.h"
 #include "controls/hyper_linker/link_target.h"
 #include "controls/options/option_fields.h"
@@ -48,14 +49,6 @@ uint32_t ResolvedColour(uint32_t colour)
 }
 
 int32_t ClampedLinkType(int32_t type) { return std::clamp(type, kLinkTypeMail, kLinkTypeWeb); }
-
-std::optional<FontDescription> FontOfValue(const PropertyValue& value)
-{
-    if (value.bytes.size() != kFontDescriptionSize) {
-        return std::nullopt;
-    }
-    return DecodeFont(value.bytes.data());
-}
 
 bool InsideClient(HWND window, LPARAM lParam)
 {
@@ -127,7 +120,7 @@ bool HyperLinkerUnit::setProperty(int number, const PropertyValue& value)
         ApplyBorder(handle_, options_.Border);
         break;
     case kLinkFont:
-        options_.Font = FontOfValue(value);
+        options_.Font = FontOf(value);
         font_ = CreateUnitFont(options_.Font);
         break;
     default:
@@ -169,10 +162,7 @@ PropertyValue HyperLinkerUnit::getProperty(int number)
         value.number = options_.Border;
         break;
     case kLinkFont:
-        if (options_.Font) {
-            auto bytes = EncodeFont(*options_.Font);
-            value.bytes.assign(bytes.begin(), bytes.end());
-        }
+        value.bytes = FontValue(options_.Font).bytes;
         break;
     default:
         break;

@@ -2,40 +2,10 @@
 
 #include <algorithm>
 
+#include "controls/common/unit_property_value.h"
+
 namespace rt {
 namespace {
-
-std::optional<FontDescription> FontOf(const PropertyValue& value)
-{
-    if (value.bytes.size() != kFontDescriptionSize) {
-        return std::nullopt;
-    }
-    return DecodeFont(value.bytes.data());
-}
-
-PropertyValue FontValue(const std::optional<FontDescription>& font)
-{
-    PropertyValue value;
-    if (font) {
-        std::array<uint8_t, kFontDescriptionSize> bytes = EncodeFont(*font);
-        value.bytes.assign(bytes.begin(), bytes.end());
-    }
-    return value;
-}
-
-PropertyValue NumberValue(int32_t number)
-{
-    PropertyValue value;
-    value.number = number;
-    return value;
-}
-
-PropertyValue TextValue(const std::string& text)
-{
-    PropertyValue value;
-    value.text = text;
-    return value;
-}
 
 // The field a number names, from options or const options alike; null for another kind of field.
 template <class Options>

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "controls/common/unit_look.h"
+#include "controls/common/unit_property_value.h"
 #include "controls/options/option_fields.h"
 #include "controls/process_bar/bar_range.h"
 #include "controls/process_bar/process_bar.h"
@@ -19,13 +20,6 @@ LRESULT CALLBACK ProcessBarProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     auto* unit = static_cast<ProcessBarUnit*>(GetPropW(window, kUnitProperty));
     return unit ? unit->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
-PropertyValue NumberValue(int32_t number)
-{
-    PropertyValue value;
-    value.number = number;
-    return value;
 }
 
 }  // namespace
