@@ -46,6 +46,12 @@ zorvi_wine_start() {
     if ! zorvi_wineserver_running; then
         setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
         zorvi_started_server=1
+        # Wait for it: a Wine program started before it is up starts a second server of its own.
+        local i
+        for i in $(seq 50); do
+            zorvi_wineserver_running && break
+            sleep 0.1
+        done
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         # No Mono or Gecko install prompts: they cannot be installed here and would wait forever.
@@ -54,6 +60,10 @@ zorvi_wine_start() {
     # Without a window manager, Wine's managed windows wait 2 s each time one closes (every
     # answered message box); unmanaged ones close at once. This also warms the server up.
     "$zorvi_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    # The HTML engine (mshtml with Gecko) stays off, as at prefix creation: Gecko cannot be installed
+    # here, and a Wine build that offers to install it waits on its dialog when a page first loads.
+    # The browser control itself still navigates and reports its events without it.
+    "$zorvi_wine" reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /d '' /f </dev/null >/dev/null 2>&1 || true
     # Start Wine's desktop now, detached, and keep it for the whole run: a desktop started by a test
     # under ctest holds the test's output pipe, and ctest waits until it ends (about 20 s a test).
     local keeper="$zorvi_root/build/x86_64/bin/desktop_keeper.exe"

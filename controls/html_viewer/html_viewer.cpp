@@ -1,0 +1,124 @@
+// The HTML view's kind description, its create routine and its host window: the child window that
+// the browser control fills, passing on its size and focus to it.
+#include "controls/html_viewer/html_viewer.h"
+
+#include <iterator>
+#include <memory>
+#include <optional>
+
+#include "controls/html_viewer/html_viewer_unit.h"
+#include "controls/options/option_fields.h"
+#include "runtime/runtime_service.h"
+#include "runtime/templates/unit_kinds.h"
+
+namespace rt {
+namespace {
+
+constexpr wchar_t kHostClassName[] = L"ZorviHtmlViewer";
+
+HtmlViewerUnit* UnitOf(HWND host) { return reinterpret_cast<HtmlViewerUnit*>(GetWindowLongPtrW(host, GWLP_USERDATA)); }
+
+// The unit comes in through the creation parameter and is owned by the window from then on.
+void BindUnit(HWND host, LPARAM lParam)
+{
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* holder = static_cast<std::unique_ptr<HtmlViewerUnit>*>(create->lpCreateParams);
+    HtmlViewerUnit* unit = holder->release();
+    unit->bind(host);
+    SetWindowLongPtrW(host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
+}
+
+void ReleaseUnit(HWND host, HtmlViewerUnit* unit)
+{
+    std::unique_ptr<HtmlViewerUnit> owned(unit);
+    SetWindowLongPtrW(host, GWLP_USERDATA, 0);
+    RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
+}
+
+LRESULT CALLBACK HostProc(HWND host, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HtmlViewerUnit* unit = UnitOf(host);
+    if (!unit && message != WM_NCCREATE) {
+        return DefWindowProcW(host, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_NCCREATE:
+        BindUnit(host, lParam);
+        break;
+    case WM_SIZE:
+        unit->onHostResized();
+        return 0;
+    case WM_SETFOCUS:
+        unit->onHostFocused();
+        return 0;
+    case WM_DESTROY:
+        unit->onHostDestroyed();
+        return 0;
+    case WM_NCDESTROY:
+        ReleaseUnit(host, unit);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(host, message, wParam, lParam);
+}
+
+bool RegisterHostClass()
+{
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+        windowClass.lpfnWndProc = HostProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = kHostClassName;
+        return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+LiveUnit* CreateHtmlViewer(const UnitCreateArgs& args)
+{
+    std::optional<HtmlViewerOptions> options = ReadOptions<HtmlViewerOptions>(args.propertyData, args.propertyLength);
+    if (!options || !RegisterHostClass()) {
+        return nullptr;
+    }
+    EnsureOleOnThisThread();
+    auto unit = std::make_unique<HtmlViewerUnit>(args, *options);
+    HtmlViewerUnit* created = unit.get();
+    HWND host = CreateWindowExW(0, kHostClassName, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS, args.left, args.top,
+                                args.width, args.height, args.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
+                                GetModuleHandleW(nullptr), &unit);
+    if (!host) {
+        return nullptr;
+    }
+    if (!created->startBrowser()) {
+        DestroyWindow(host);
+        return nullptr;
+    }
+    return created;
+}
+
+constexpr PropertyDescription kProperties[] = {
+    {"TextSize", PropertyType::kInt},   {"Offline", PropertyType::kLogical}, {"Silent", PropertyType::kLogical},
+    {"Address", PropertyType::kText},   {"StatusText", PropertyType::kText}, {"PageTitle", PropertyType::kText},
+};
+
+const UnitKindDescription kDescription{
+    kHtmlViewerKind,
+    "超文本浏览框",
+    "HtmlViewer",
+    kind_flags::kRaisesEvents | kind_flags::kPreFilter,
+    kProperties,
+    static_cast<uint32_t>(std::size(kProperties)),
+    CreateHtmlViewer,
+    nullptr,
+};
+
+}  // namespace
+
+const UnitKindDescription& HtmlViewerKind() { return kDescription; }
+
+}  // namespace rt
