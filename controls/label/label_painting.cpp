@@ -32,39 +32,6 @@ void FillColour(HDC dc, const RECT& area, uint32_t colour)
     FillRect(dc, &area, brush.get());
 }
 
-// The picture placed in the area by BackPictureMode, clipped to the area.
-void DrawBackPicture(HDC dc, const RECT& area, int mode, HBITMAP picture)
-{
-    BITMAP info{};
-    if (!GetObjectW(picture, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
-        return;
-    }
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) {
-        return;
-    }
-    HGDIOBJ previous = SelectObject(source, picture);
-    int saved = SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    SIZE size{info.bmWidth, info.bmHeight};
-    SIZE space{area.right - area.left, area.bottom - area.top};
-    if (mode == 1) {
-        for (LONG y = 0; y < space.cy; y += size.cy) {
-            for (LONG x = 0; x < space.cx; x += size.cx) {
-                BitBlt(dc, area.left + x, area.top + y, size.cx, size.cy, source, 0, 0, SRCCOPY);
-            }
-        }
-    } else {
-        RECT target = BackPictureTarget(mode, size, space);
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, area.left + target.left, area.top + target.top, target.right - target.left,
-                   target.bottom - target.top, source, 0, 0, size.cx, size.cy, SRCCOPY);
-    }
-    RestoreDC(dc, saved);
-    SelectObject(source, previous);
-    DeleteDC(source);
-}
-
 void PaintBackground(HDC dc, const RECT& area, const LabelLook& look)
 {
     const LabelOptions& options = look.options;
@@ -76,7 +43,7 @@ void PaintBackground(HDC dc, const RECT& area, const LabelLook& look)
     }
     FillColour(dc, area, options.BackColour);
     if (look.backPicture) {
-        DrawBackPicture(dc, area, options.BackPictureMode, look.backPicture);
+        DrawBackPicture(dc, area, options.BackPictureMode, look.backPicture, HALFTONE);
     }
 }
 

@@ -180,7 +180,22 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-void DrawBackPicture(HDC dc, const RECT& client, int mode, HBITMAP picture)
+// The device context's state (clip region, stretch mode), given back when the scope ends.
+class SavedDcState {
+public:
+    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDcState() { RestoreDC(dc_, saved_); }
+    SavedDcState(const SavedDcState&) = delete;
+    SavedDcState& operator=(const SavedDcState&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+}  // namespace
+
+void DrawBackPicture(HDC dc, const RECT& area, int mode, HBITMAP picture, int stretchMode)
 {
     BITMAP info{};
     if (!GetObjectW(picture, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
@@ -191,29 +206,29 @@ void DrawBackPicture(HDC dc, const RECT& client, int mode, HBITMAP picture)
     if (!source) {
         return;
     }
+    SavedDcState state(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     SIZE size{info.bmWidth, info.bmHeight};
-    SIZE area{client.right - client.left, client.bottom - client.top};
-    RECT target = BackPictureTarget(mode, size, area);
+    SIZE space{area.right - area.left, area.bottom - area.top};
     if (mode == 1) {
-        for (LONG y = 0; y < area.cy; y += size.cy) {
-            for (LONG x = 0; x < area.cx; x += size.cx) {
-                BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+        for (LONG y = 0; y < space.cy; y += size.cy) {
+            for (LONG x = 0; x < space.cx; x += size.cx) {
+                BitBlt(dc, area.left + x, area.top + y, size.cx, size.cy, source, 0, 0, SRCCOPY);
             }
         }
-    } else {
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0, 0,
-                   size.cx, size.cy, SRCCOPY);
+        return;
     }
+    RECT target = BackPictureTarget(mode, size, space);
+    SetStretchBltMode(dc, stretchMode);
+    StretchBlt(dc, area.left + target.left, area.top + target.top, target.right - target.left,
+               target.bottom - target.top, source, 0, 0, size.cx, size.cy, SRCCOPY);
 }
-
-}  // namespace
 
 void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options, HBITMAP picture)
 {
     FillBackColour(dc, client, options.BackColour);
     if (picture) {
-        DrawBackPicture(dc, client, std::clamp(options.BackPictureMode, 0, 3), picture);
+        DrawBackPicture(dc, client, std::clamp(options.BackPictureMode, 0, 3), picture, HALFTONE);
     }
 }
 

@@ -34,6 +34,10 @@ UniqueBitmap BackPictureBitmap(const std::vector<uint8_t>& bytes);
 // the aspect ratio kept (never enlarged), 3 stretched over the whole area.
 RECT BackPictureTarget(int mode, SIZE picture, SIZE client);
 
+// Draws a background picture inside the area as BackPictureMode says (see BackPictureTarget),
+// clipped to it; stretching uses the given stretch mode. Windows, labels and boards share it.
+void DrawBackPicture(HDC dc, const RECT& area, int mode, HBITMAP picture, int stretchMode);
+
 // Fills the client area with BackColour (0xff000000: the button face), then draws the picture, if
 // any, as BackPictureMode says.
 void PaintWindowBackground(HDC dc, const RECT& client, const WindowOptions& options, HBITMAP picture);
