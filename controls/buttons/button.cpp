@@ -130,15 +130,7 @@ private:
 
 LiveUnit* CreateButton(const UnitCreateArgs& args)
 {
-    std::optional<ButtonOptions> options = ReadOptions<ButtonOptions>(args.propertyData, args.propertyLength);
-    if (!options) {
-        return nullptr;
-    }
-    auto unit = std::make_unique<ButtonUnit>(args, std::move(*options));
-    if (!unit->create(args)) {
-        return nullptr;
-    }
-    return unit.release();
+    return CreateButtonFamilyUnit<ButtonUnit, ButtonOptions>(args);
 }
 
 // Raises events; an Alt mnemonic raises its click.

@@ -6,12 +6,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/buttons/button_image.h"
 #include "controls/common/unit_look.h"
+#include "controls/options/option_fields.h"
 #include "controls/options/font_description.h"
 #include "runtime/window/unit_kind.h"
 
@@ -50,6 +52,22 @@ private:
     BackgroundBrush brush_;
     ButtonImage image_;
 };
+
+// A button-family kind's create routine: the options read from the property data, then the unit
+// and its control; null when either fails.
+template <class Unit, class Options, class... Extra>
+LiveUnit* CreateButtonFamilyUnit(const UnitCreateArgs& args, Extra... extra)
+{
+    std::optional<Options> options = ReadOptions<Options>(args.propertyData, args.propertyLength);
+    if (!options) {
+        return nullptr;
+    }
+    auto unit = std::make_unique<Unit>(args, std::move(*options), extra...);
+    if (!unit->create(args)) {
+        return nullptr;
+    }
+    return unit.release();
+}
 
 // True for a reflected BN_CLICKED.
 bool IsClickNotification(UINT message, WPARAM wParam);

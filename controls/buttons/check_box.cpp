@@ -13,15 +13,7 @@ namespace {
 
 LiveUnit* CreateCheckBox(const UnitCreateArgs& args)
 {
-    std::optional<CheckBoxOptions> options = ReadOptions<CheckBoxOptions>(args.propertyData, args.propertyLength);
-    if (!options) {
-        return nullptr;
-    }
-    auto unit = std::make_unique<ChoiceBoxUnit<CheckBoxOptions>>(args, std::move(*options), false);
-    if (!unit->create(args)) {
-        return nullptr;
-    }
-    return unit.release();
+    return CreateButtonFamilyUnit<ChoiceBoxUnit<CheckBoxOptions>, CheckBoxOptions>(args, false);
 }
 
 // Raises events; an Alt mnemonic toggles it and raises its click.

@@ -119,15 +119,7 @@ private:
 
 LiveUnit* CreateGroupBox(const UnitCreateArgs& args)
 {
-    std::optional<GroupBoxOptions> options = ReadOptions<GroupBoxOptions>(args.propertyData, args.propertyLength);
-    if (!options) {
-        return nullptr;
-    }
-    auto unit = std::make_unique<GroupBoxUnit>(args, std::move(*options));
-    if (!unit->create(args)) {
-        return nullptr;
-    }
-    return unit.release();
+    return CreateButtonFamilyUnit<GroupBoxUnit, GroupBoxOptions>(args);
 }
 
 // Raises events (the common ones); an Alt mnemonic moves the focus onward.

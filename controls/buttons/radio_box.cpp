@@ -13,15 +13,7 @@ namespace {
 
 LiveUnit* CreateRadioBox(const UnitCreateArgs& args)
 {
-    std::optional<RadioBoxOptions> options = ReadOptions<RadioBoxOptions>(args.propertyData, args.propertyLength);
-    if (!options) {
-        return nullptr;
-    }
-    auto unit = std::make_unique<ChoiceBoxUnit<RadioBoxOptions>>(args, std::move(*options), true);
-    if (!unit->create(args)) {
-        return nullptr;
-    }
-    return unit.release();
+    return CreateButtonFamilyUnit<ChoiceBoxUnit<RadioBoxOptions>, RadioBoxOptions>(args, true);
 }
 
 // Raises events; an Alt mnemonic selects it, clearing its group, and raises its click.
