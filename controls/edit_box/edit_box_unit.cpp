@@ -180,15 +180,11 @@ std::vector<uint8_t> EditBoxUnit::serialise()
     return WriteOptions(current);
 }
 
-// Enter belongs to a multi-line box that can be written to: the frame swallows the key once a
-// unit uses it, so the box types the line break itself, as the keyboard's translation would.
-bool EditBoxUnit::offerEnter(bool focused)
+// Enter belongs to a multi-line box that can be written to: the window's own Enter handling (the
+// default button, moving the focus) leaves it to the box, which breaks the line.
+bool EditBoxUnit::wantsKey(WPARAM key)
 {
-    if (!focused || !options_.Multiline || options_.InputMode == kInputReadOnly) {
-        return false;
-    }
-    PostMessageW(handle_, WM_CHAR, VK_RETURN, 1);
-    return true;
+    return key == VK_RETURN && options_.Multiline && options_.InputMode != kInputReadOnly;
 }
 
 bool EditBoxUnit::onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -24,7 +24,7 @@ public:
     bool setProperty(int number, const PropertyValue& value) override;
     PropertyValue getProperty(int number) override;
     std::vector<uint8_t> serialise() override;
-    bool offerEnter(bool focused) override;
+    bool wantsKey(WPARAM key) override;
     bool onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

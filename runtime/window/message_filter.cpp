@@ -190,6 +190,10 @@ bool OnKeys(const MSG& message, WindowTemplate& window, WindowUnit& top)
     if (message.message != WM_KEYDOWN) {
         return false;
     }
+    std::optional<UnitLocation> keyTaker = FocusedUnit(window);
+    if (keyTaker && keyTaker->position != 0 && keyTaker->unit->wantsKey(message.wParam)) {
+        return false;
+    }
     bool ctrlOrAlt = (KeyStateBits() & (1 | 4)) != 0;
     switch (message.wParam) {
     case VK_TAB: {

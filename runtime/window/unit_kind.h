@@ -92,6 +92,9 @@ public:
     // Enter offered to the unit (first when it has the focus, then in template order as a
     // default button); true when the unit used it.
     virtual bool offerEnter(bool) { return false; }
+    // Whether the unit takes the key itself while it has the focus (a multi-line edit box takes
+    // Enter): the window's own key handling then leaves the key to the unit.
+    virtual bool wantsKey(WPARAM) { return false; }
     // The caption searched for an Alt mnemonic.
     virtual std::string caption() { return {}; }
     // An Alt mnemonic chose the unit: a check box toggles, a radio box selects itself and clears
