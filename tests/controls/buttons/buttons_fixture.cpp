@@ -121,8 +121,7 @@ void CloseWindows()
 
 HWND UnitHandle(uint32_t unitId)
 {
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, kWindow, unitId));
-    return unit ? unit->handle() : nullptr;
+    return window_test::UnitHandle(kWindow, unitId);
 }
 
 int Clicks(uint32_t unitId) { return clicks[unitId]; }

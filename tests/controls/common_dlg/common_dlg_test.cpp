@@ -86,10 +86,7 @@ void WriteText(int number, const std::string& text)
 }
 std::string ReadText(int number)
 {
-    char* text = reinterpret_cast<char*>(Read(number));
-    std::string copy = text ? text : "";
-    rt::FreeMem(text);
-    return copy;
+    return window_test::ReadTextProperty(kWindow, kDialog, 8 + number);
 }
 
 bool Show()

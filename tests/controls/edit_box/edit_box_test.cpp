@@ -111,8 +111,7 @@ rt::WindowRecord MakeWindow()
 
 HWND UnitHandle(uint32_t unitId)
 {
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, kWindow, unitId));
-    return unit ? unit->handle() : nullptr;
+    return window_test::UnitHandle(kWindow, unitId);
 }
 
 int32_t ReadNumber(uint32_t unitId, int number)
@@ -127,10 +126,7 @@ void WriteNumber(uint32_t unitId, int number, int32_t value)
 
 std::string ReadText(uint32_t unitId, int number)
 {
-    auto* text = reinterpret_cast<char*>(rt::ReadProperty(kWindow, unitId, kFirstOwn + number, -1));
-    std::string copy = text ? text : "";
-    rt::FreeMem(text);
-    return copy;
+    return window_test::ReadTextProperty(kWindow, unitId, kFirstOwn + number);
 }
 
 void WriteText(uint32_t unitId, int number, const std::string& text)

@@ -33,6 +33,8 @@ const rt::ProgramHeader rt::kProgramHeader{};
 
 namespace {
 
+using window_test::UnitHandle;
+
 constexpr uint32_t kWindow = 0x52000201;
 constexpr uint32_t kWindowUnit = 0x06000202;
 constexpr uint32_t kView = 0x16000203;
@@ -58,14 +60,6 @@ std::vector<SeenEvent> seen;
 bool cancelNavigation = false;
 bool closeInHandler = false;
 
-std::string ReadText(uint32_t windowId, uint32_t unitId, int index)
-{
-    auto* text = reinterpret_cast<char*>(static_cast<uintptr_t>(rt::ReadProperty(windowId, unitId, index, -1)));
-    std::string value = text ? text : "";
-    rt::FreeMem(text);
-    return value;
-}
-
 void WriteText(uint32_t windowId, uint32_t unitId, int index, const std::string& text)
 {
     rt::WriteProperty(windowId, unitId, index, -1, reinterpret_cast<uintptr_t>(text.c_str()), 0);
@@ -79,7 +73,7 @@ void Write(uint32_t windowId, uint32_t unitId, int index, int32_t value)
 
 rt::SubReturn Record(int event, const int32_t* args, int count)
 {
-    seen.push_back({event, ReadText(kWindow, kView, kAddress), ReadText(kWindow, kView, kStatusText),
+    seen.push_back({event, window_test::ReadTextProperty(kWindow, kView, kAddress), window_test::ReadTextProperty(kWindow, kView, kStatusText),
                     std::vector<int32_t>(args, args + count)});
     if (event == 0 && closeInHandler) {
         rt::DestroyAllWindows();
@@ -143,12 +137,6 @@ rt::WindowRecord PlainWindow()
         window_test::DefaultWindowRecord(kPlainWindowUnit, {60, 60, 300, 200}, rt::kUnitVisible, {}));
     window.units.push_back(window_test::Record(kPlainView, rt::kHtmlViewerKind, {0, 0, 128, 128}, 0, {}, {}));
     return window;
-}
-
-HWND UnitHandle(uint32_t windowId, uint32_t unitId)
-{
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, windowId, unitId));
-    return unit ? unit->handle() : nullptr;
 }
 
 bool Seen(int event)
@@ -273,7 +261,7 @@ TEST_F(HtmlViewerTest, StoredOptionsAreAppliedAndReadBack)
     EXPECT_EQ(Read(kWindow, kView, kTextSize), 4);
     EXPECT_EQ(Read(kWindow, kView, kSilent), 1);
     EXPECT_EQ(Read(kWindow, kView, kOffline), 0);
-    EXPECT_EQ(ReadText(kWindow, kView, kStatusText), "");
+    EXPECT_EQ(window_test::ReadTextProperty(kWindow, kView, kStatusText), "");
 }
 
 TEST_F(HtmlViewerTest, EmptyPropertyDataGivesTheDefaults)
@@ -282,8 +270,8 @@ TEST_F(HtmlViewerTest, EmptyPropertyDataGivesTheDefaults)
     EXPECT_EQ(Read(kPlainWindow, kPlainView, kTextSize), 2);
     EXPECT_EQ(Read(kPlainWindow, kPlainView, kOffline), 0);
     EXPECT_EQ(Read(kPlainWindow, kPlainView, kSilent), 0);
-    EXPECT_EQ(ReadText(kPlainWindow, kPlainView, kAddress), "");
-    EXPECT_EQ(ReadText(kPlainWindow, kPlainView, kPageTitle), "");
+    EXPECT_EQ(window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress), "");
+    EXPECT_EQ(window_test::ReadTextProperty(kPlainWindow, kPlainView, kPageTitle), "");
 }
 
 TEST_F(HtmlViewerTest, TextSizeIsClampedToItsFiveSizes)
@@ -314,8 +302,8 @@ TEST_F(HtmlViewerTest, ReadOnlyTextsIgnoreWrites)
 {
     WriteText(kWindow, kView, kStatusText, "status");
     WriteText(kWindow, kView, kPageTitle, "title");
-    EXPECT_EQ(ReadText(kWindow, kView, kStatusText), "");
-    EXPECT_EQ(ReadText(kWindow, kView, kPageTitle), "");
+    EXPECT_EQ(window_test::ReadTextProperty(kWindow, kView, kStatusText), "");
+    EXPECT_EQ(window_test::ReadTextProperty(kWindow, kView, kPageTitle), "");
 }
 
 // What Wine's browser reports for about:blank: event 0 with the target, download begin (2), the
@@ -336,13 +324,13 @@ TEST_F(HtmlViewerTest, WritingAddressNavigatesAndReportsTheTargetWhileEventZeroR
             EXPECT_TRUE(one.args[0] == 0 || one.args[0] == 1) << one.args[0];
             EXPECT_TRUE(one.args[1] == 0 || one.args[1] == 1) << one.args[1];
         } else if (one.event == 6) {
-            EXPECT_EQ(one.statusText, ReadText(kWindow, kView, kStatusText));
+            EXPECT_EQ(one.statusText, window_test::ReadTextProperty(kWindow, kView, kStatusText));
         } else {
             EXPECT_TRUE(one.args.empty()) << one.event;
         }
     }
     // Outside events 0, 1 and 5 Address is the browser's own location.
-    EXPECT_EQ(ReadText(kWindow, kView, kAddress), "about:blank");
+    EXPECT_EQ(window_test::ReadTextProperty(kWindow, kView, kAddress), "about:blank");
 }
 
 TEST_F(HtmlViewerTest, TheSameAddressAgainNavigatesAgain)
@@ -363,7 +351,7 @@ TEST_F(HtmlViewerTest, AFalseAnswerToEventZeroCancelsTheNavigation)
     EXPECT_FALSE(Seen(1));
     EXPECT_FALSE(Seen(2));
     EXPECT_FALSE(Seen(5));
-    EXPECT_NE(ReadText(kWindow, kView, kAddress), "about:blank");
+    EXPECT_NE(window_test::ReadTextProperty(kWindow, kView, kAddress), "about:blank");
 }
 
 // The program shows its page by writing a Windows file name; a file address works the same way.
@@ -376,7 +364,7 @@ TEST_F(HtmlViewerTest, ALocalPageIsNavigatedToByFileNameAndByFileAddress)
         WriteText(kWindow, kView, kAddress, address);
         ASSERT_TRUE(PumpUntilSeen(4, 3000)) << address;
         EXPECT_NE(First(0)->address.find("zorvi_html_viewer_test.html"), std::string::npos) << First(0)->address;
-        std::string location = ReadText(kWindow, kView, kAddress);
+        std::string location = window_test::ReadTextProperty(kWindow, kView, kAddress);
         EXPECT_EQ(location.rfind("file:", 0), 0u) << location;
         EXPECT_NE(location.find("zorvi_html_viewer_test.html"), std::string::npos) << location;
     }
@@ -458,10 +446,10 @@ TEST_F(HtmlViewerTest, AStoredAddressIsNavigatedToAtCreation)
     ASSERT_TRUE(window_test::InstallTemplates({window}, kCodeBase));
     ASSERT_TRUE(rt::LoadWindow(kPlainWindow, nullptr, false, false));
     DWORD start = GetTickCount();
-    while (ReadText(kPlainWindow, kPlainView, kAddress) != "about:blank" && GetTickCount() - start < 3000) {
+    while (window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress) != "about:blank" && GetTickCount() - start < 3000) {
         window_test::Pump(20);
     }
-    EXPECT_EQ(ReadText(kPlainWindow, kPlainView, kAddress), "about:blank");
+    EXPECT_EQ(window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress), "about:blank");
 }
 
 // A handler that closes the window takes the view, and the browser, with it while the browser is

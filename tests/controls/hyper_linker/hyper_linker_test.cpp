@@ -79,10 +79,7 @@ int64_t Read(int number) { return rt::ReadProperty(kWindow, kLink, 8 + number, -
 
 std::string ReadText(int number)
 {
-    char* text = reinterpret_cast<char*>(Read(number));
-    std::string copy = text ? text : "";
-    rt::FreeMem(text);
-    return copy;
+    return window_test::ReadTextProperty(kWindow, kLink, 8 + number);
 }
 
 bool OpenLink()

@@ -50,10 +50,7 @@ void Write(int index, int32_t value) { rt::WriteProperty(kWindow, kLabel, index,
 
 std::string ReadText(int index)
 {
-    auto* text = reinterpret_cast<char*>(static_cast<uintptr_t>(rt::ReadProperty(kWindow, kLabel, index, -1)));
-    std::string value = text ? text : "";
-    rt::FreeMem(text);
-    return value;
+    return window_test::ReadTextProperty(kWindow, kLabel, index);
 }
 
 // White background, black plain text: what the painting tests start from.

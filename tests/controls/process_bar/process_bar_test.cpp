@@ -54,8 +54,7 @@ rt::WindowRecord MakeWindow()
 
 HWND UnitHandle(uint32_t unitId)
 {
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, kWindow, unitId));
-    return unit ? unit->handle() : nullptr;
+    return window_test::UnitHandle(kWindow, unitId);
 }
 
 int32_t ReadNumber(uint32_t unitId, int number)

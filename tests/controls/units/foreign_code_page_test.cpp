@@ -10,6 +10,7 @@
 #include "runtime/start_runtime.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/controls/units/program_windows.h"
+#include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};
 
@@ -20,7 +21,7 @@ namespace units = data::main_window;
 std::wstring ControlText(uint32_t unit)
 {
     wchar_t text[128] = {};
-    GetWindowTextW(program_windows::UnitHandle(units::kId, unit), text, 128);
+    GetWindowTextW(window_test::UnitHandle(units::kId, unit), text, 128);
     return text;
 }
 

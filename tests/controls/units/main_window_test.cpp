@@ -11,6 +11,7 @@
 #include "data/program_windows.h"
 #include "runtime/program_templates.h"
 #include "runtime/start_runtime.h"
+#include "runtime/unit_access.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/controls/units/program_windows.h"
 #include "tests/runtime/window/window_test_support.h"
@@ -21,8 +22,8 @@ const rt::ProgramHeader rt::kProgramHeader{};
 namespace {
 
 namespace units = data::main_window;
-using program_windows::ReadNumber;
-using program_windows::ReadText;
+
+int64_t ReadNumber(uint32_t windowId, uint32_t unitId, int index) { return rt::ReadProperty(windowId, unitId, index, -1); }
 
 enum CommonProperty : int { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3, kVisible = 5, kDisabled = 6 };
 // Kind properties the application uses (unit index).
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, AllThirtyNineUnitsAreLive)
     for (size_t position = 1; position < window->unitCount(); ++position) {
         uint32_t id = window->unitAt(position)->id;
         SCOPED_TRACE(id);
-        EXPECT_NE(program_windows::UnitHandle(units::kId, id), nullptr);
+        EXPECT_NE(window_test::UnitHandle(units::kId, id), nullptr);
     }
     EXPECT_EQ(ReadNumber(units::kId, 0, kWidth), 602);
     EXPECT_EQ(ReadNumber(units::kId, 0, kHeight), 489);
@@ -125,9 +126,9 @@ TEST_F(MainWindowTest, UnitsShowTheirTemplateTexts)
     };
     for (const Text& t : texts) {
         SCOPED_TRACE(t.text);
-        EXPECT_EQ(ReadText(units::kId, t.unit, t.index), t.text);
+        EXPECT_EQ(window_test::ReadTextProperty(units::kId, t.unit, t.index), t.text);
     }
-    EXPECT_EQ(ReadText(units::kId, 0, 8), "");
+    EXPECT_EQ(window_test::ReadTextProperty(units::kId, 0, 8), "");
 }
 
 TEST_F(MainWindowTest, UnitsStartInTheirTemplateStates)
@@ -137,15 +138,15 @@ TEST_F(MainWindowTest, UnitsStartInTheirTemplateStates)
     EXPECT_EQ(ReadNumber(units::kId, units::kResizeCheck, kChecked), 0);
     for (uint32_t edit : {units::kPieceWidthEdit, units::kPieceHeightEdit, units::kResizeWidthEdit, units::kResizeHeightEdit}) {
         EXPECT_EQ(ReadNumber(units::kId, edit, kDisabled), 1) << edit;
-        EXPECT_FALSE(IsWindowEnabled(program_windows::UnitHandle(units::kId, edit))) << edit;
+        EXPECT_FALSE(IsWindowEnabled(window_test::UnitHandle(units::kId, edit))) << edit;
     }
     EXPECT_EQ(ReadNumber(units::kId, units::kRowsEdit, kDisabled), 0);
     for (uint32_t hidden : {units::kBusyLabel, units::kProgressBar, units::kFeedbackLabel, units::kPictureBoard,
                             units::kCellBoard, units::kNoticeView}) {
         EXPECT_EQ(ReadNumber(units::kId, hidden, kVisible), 0) << hidden;
-        EXPECT_FALSE(IsWindowVisible(program_windows::UnitHandle(units::kId, hidden))) << hidden;
+        EXPECT_FALSE(IsWindowVisible(window_test::UnitHandle(units::kId, hidden))) << hidden;
     }
-    EXPECT_TRUE(IsWindowVisible(program_windows::UnitHandle(units::kId, units::kPreviewBoard)));
+    EXPECT_TRUE(IsWindowVisible(window_test::UnitHandle(units::kId, units::kPreviewBoard)));
 }
 
 TEST_F(MainWindowTest, ScreenshotOfTheMainWindowIsKept)
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, ScreenshotOfTheMainWindowIsKept)
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::filesystem::path folder = std::filesystem::path(exe).parent_path() / L".." / L".." / L"screenshots";
     std::filesystem::create_directories(folder);
-    HWND window = program_windows::UnitHandle(units::kId, 0);
+    HWND window = window_test::UnitHandle(units::kId, 0);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(automation::SaveWindowScreenshot(window, (folder / L"main_window.png").wstring()));
 }
@@ -164,9 +165,9 @@ TEST_F(MainWindowTest, PreviewWindowLoadsWithItsViews)
 {
     namespace preview = data::preview_window;
     ASSERT_TRUE(rt::LoadWindow(preview::kId, nullptr, false, false));
-    EXPECT_NE(program_windows::UnitHandle(preview::kId, 0), nullptr);
-    EXPECT_NE(program_windows::UnitHandle(preview::kId, preview::kPageView), nullptr);
-    EXPECT_NE(program_windows::UnitHandle(preview::kId, preview::kNoticeView), nullptr);
+    EXPECT_NE(window_test::UnitHandle(preview::kId, 0), nullptr);
+    EXPECT_NE(window_test::UnitHandle(preview::kId, preview::kPageView), nullptr);
+    EXPECT_NE(window_test::UnitHandle(preview::kId, preview::kNoticeView), nullptr);
 }
 
 }  // namespace

@@ -6,12 +6,8 @@
 #include "controls/units/core_library.h"
 #include "data/program_windows.h"
 #include "data/template_block.h"
-#include "runtime/memory.h"
 #include "runtime/program_templates.h"
 #include "runtime/templates/template_collection.h"
-#include "runtime/runtime_service.h"
-#include "runtime/unit_access.h"
-#include "runtime/window/unit_kind.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "tests/runtime/window/window_test_support.h"
 
@@ -46,25 +42,6 @@ void Start()
     if (collection) {
         rt::ProgramTemplates() = std::move(*collection);
     }
-}
-
-HWND UnitHandle(uint32_t windowId, uint32_t unitId)
-{
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, windowId, unitId));
-    return unit ? unit->handle() : nullptr;
-}
-
-int64_t ReadNumber(uint32_t windowId, uint32_t unitId, int index)
-{
-    return rt::ReadProperty(windowId, unitId, index, -1);
-}
-
-std::string ReadText(uint32_t windowId, uint32_t unitId, int index)
-{
-    auto* text = reinterpret_cast<char*>(static_cast<uintptr_t>(rt::ReadProperty(windowId, unitId, index, -1)));
-    std::string result = text ? text : "";
-    rt::FreeMem(text);
-    return result;
 }
 
 }  // namespace program_windows

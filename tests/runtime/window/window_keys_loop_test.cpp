@@ -86,8 +86,7 @@ HWND WindowHandle(uint32_t windowId)
 
 HWND UnitHandle(uint32_t unitId)
 {
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, kFocusWindow, unitId));
-    return unit ? unit->handle() : nullptr;
+    return window_test::UnitHandle(kFocusWindow, unitId);
 }
 
 // Presses Tab on the unit that has the focus, with Shift held when asked.

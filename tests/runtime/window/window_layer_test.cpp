@@ -27,6 +27,8 @@ const rt::ProgramHeader rt::kProgramHeader{};
 
 namespace {
 
+using window_test::UnitHandle;
+
 using window_test::kNoHandler;
 
 constexpr uint32_t kWindowA = 0x52000001;
@@ -46,12 +48,6 @@ HWND WindowHandle(uint32_t windowId)
 {
     rt::WindowTemplate* window = rt::ProgramTemplates().findWindow(windowId);
     rt::WindowUnit* unit = window ? rt::LiveWindowOf(*window) : nullptr;
-    return unit ? unit->handle() : nullptr;
-}
-
-HWND UnitHandle(uint32_t windowId, uint32_t unitId)
-{
-    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, windowId, unitId));
     return unit ? unit->handle() : nullptr;
 }
 

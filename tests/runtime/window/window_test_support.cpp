@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "controls/options/option_fields.h"
+#include "runtime/memory.h"
 #include "runtime/message_loop.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
@@ -11,6 +12,7 @@
 #include "runtime/runtime_service.h"
 #include "runtime/templates/template_writer.h"
 #include "runtime/text_codec.h"
+#include "runtime/unit_access.h"
 #include "runtime/window/window_layer.h"
 #include "runtime/window/unit_kind_registry.h"
 
@@ -180,6 +182,20 @@ rt::UnitRecord TestCheckRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, c
     TestOptions options;
     options.Caption = caption;
     return Record(id, kTestCheckKind, rect, flags, std::move(bindings), rt::WriteOptions(options));
+}
+
+HWND UnitHandle(uint32_t windowId, uint32_t unitId)
+{
+    auto* unit = reinterpret_cast<rt::LiveUnit*>(rt::RuntimeService(rt::kServiceUnitObject, windowId, unitId));
+    return unit ? unit->handle() : nullptr;
+}
+
+std::string ReadTextProperty(uint32_t windowId, uint32_t unitId, int index)
+{
+    auto* text = reinterpret_cast<char*>(static_cast<uintptr_t>(rt::ReadProperty(windowId, unitId, index, -1)));
+    std::string value = text ? text : "";
+    rt::FreeMem(text);
+    return value;
 }
 
 void StartWindowLayerForTests()
