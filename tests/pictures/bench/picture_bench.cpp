@@ -5,7 +5,6 @@
 //   picture_bench [CJPEG-COMMAND [DJPEG-COMMAND [RUNS]]]
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,30 +13,12 @@
 
 #include "pictures/conversion/convert_to_jpeg.h"
 #include "pictures/decoding/picture_decode.h"
+#include "tests/pictures/bench/photo_sample.h"
 
 namespace {
 
-constexpr int kWidth = 4000;
-constexpr int kHeight = 3000;
-
-// A smooth sky-to-ground gradient with sensor-like noise, a few discs and bars.
-uint8_t Sample(int x, int y, int channel, uint32_t& noise)
-{
-    noise = noise * 1664525 + 1013904223;
-    double value = channel == 2 ? 200 - 120.0 * y / kHeight : 60 + 150.0 * x / kWidth * (channel + 1) / 3;
-    for (int disc = 0; disc < 6; ++disc) {
-        double dx = x - (500 + 600 * disc);
-        double dy = y - (800 + 250 * (disc % 3));
-        if (dx * dx + dy * dy < 250.0 * 250.0) {
-            value = 40 + 35 * disc + 20 * channel + 10 * std::sin((dx + dy) / 40);
-        }
-    }
-    if ((y / 150) % 7 == 3 && x > 2000) {
-        value = 30 * channel;
-    }
-    value += static_cast<int>(noise >> 28) - 8;
-    return static_cast<uint8_t>(std::clamp(value, 0.0, 255.0));
-}
+constexpr int kWidth = bench::kPhotoWidth;
+constexpr int kHeight = bench::kPhotoHeight;
 
 void WriteBmp(const std::string& path)
 {
@@ -64,7 +45,7 @@ void WriteBmp(const std::string& path)
         int y = kHeight - 1 - i;
         for (int x = 0; x < kWidth; ++x) {
             for (int c = 0; c < 3; ++c) {
-                row[3 * x + 2 - c] = Sample(x, y, c, noise);
+                row[3 * x + 2 - c] = bench::PhotoSample(x, y, c, noise);
             }
         }
         std::fwrite(row.data(), 1, row.size(), file);

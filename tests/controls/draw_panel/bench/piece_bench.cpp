@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -22,39 +21,21 @@
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/commands/command_call.h"
+#include "tests/pictures/bench/photo_sample.h"
 #include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};
 
 namespace {
 
-constexpr int kWidth = 4000;
-constexpr int kHeight = 3000;
+constexpr int kWidth = bench::kPhotoWidth;
+constexpr int kHeight = bench::kPhotoHeight;
 constexpr int kCellWidth = 1000;
 constexpr int kCellHeight = 750;
 constexpr int kRuns = 3;
 constexpr uint32_t kWindow = 0x52000001;
 constexpr uint32_t kPictureBoard = 0x16000003;
 constexpr uint32_t kCellBoard = 0x16000004;
-
-// A smooth sky-to-ground gradient with sensor-like noise, a few discs and bars.
-uint8_t Sample(int x, int y, int channel, uint32_t& noise)
-{
-    noise = noise * 1664525 + 1013904223;
-    double value = channel == 2 ? 200 - 120.0 * y / kHeight : 60 + 150.0 * x / kWidth * (channel + 1) / 3;
-    for (int disc = 0; disc < 6; ++disc) {
-        double dx = x - (500 + 600 * disc);
-        double dy = y - (800 + 250 * (disc % 3));
-        if (dx * dx + dy * dy < 250.0 * 250.0) {
-            value = 40 + 35 * disc + 20 * channel + 10 * std::sin((dx + dy) / 40);
-        }
-    }
-    if ((y / 150) % 7 == 3 && x > 2000) {
-        value = 30 * channel;
-    }
-    value += static_cast<int>(noise >> 28) - 8;
-    return static_cast<uint8_t>(std::clamp(value, 0.0, 255.0));
-}
 
 std::vector<uint8_t> PhotoJpeg()
 {
@@ -77,7 +58,7 @@ std::vector<uint8_t> PhotoJpeg()
     while (compress.next_scanline < compress.image_height) {
         for (int x = 0; x < kWidth; ++x) {
             for (int c = 0; c < 3; ++c) {
-                row[3 * x + c] = Sample(x, static_cast<int>(compress.next_scanline), c, noise);
+                row[3 * x + c] = bench::PhotoSample(x, static_cast<int>(compress.next_scanline), c, noise);
             }
         }
         JSAMPROW rows[1] = {row.data()};
