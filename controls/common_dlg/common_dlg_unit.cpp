@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "controls/common/own_class_unit.h"
 #include "controls/common_dlg/dialog_rules.h"
 #include "controls/common_dlg/file_dialog.h"
 #include "controls/common_dlg/font_dialog.h"
@@ -98,7 +99,7 @@ CommonDlgUnit::CommonDlgUnit(const UnitCreateArgs& args, CommonDlgOptions option
 
 CommonDlgUnit* CommonDlgUnit::Create(const UnitCreateArgs& args, CommonDlgOptions options)
 {
-    if (!RegisterDialogClass(Procedure)) {
+    if (!RegisterDialogClass(OwnClassUnitProc<CommonDlgUnit>)) {
         return nullptr;
     }
     auto unit = std::make_unique<CommonDlgUnit>(args, std::move(options));
@@ -145,23 +146,6 @@ bool CommonDlgUnit::show()
     default:
         return RequestHelp(owner, options_);
     }
-}
-
-LRESULT CALLBACK CommonDlgUnit::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* unit = reinterpret_cast<CommonDlgUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        auto* holder =
-            static_cast<std::unique_ptr<CommonDlgUnit>*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        unit = holder->release();
-        unit->handle_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-    } else if (message == WM_NCDESTROY && unit) {
-        std::unique_ptr<CommonDlgUnit> owned(unit);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace rt

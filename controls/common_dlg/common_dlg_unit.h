@@ -27,8 +27,14 @@ public:
     // request was served). A cancel changes no property.
     bool show();
 
+    void bind(HWND window) { handle_ = window; }
+    // The unit's window only carries it: every message has the default handling.
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    }
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     CommonDlgOptions options_;
 };

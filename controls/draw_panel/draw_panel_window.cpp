@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/common/own_class_unit.h"
 #include "controls/draw_panel/draw_panel_unit.h"
 #include "controls/options/option_fields.h"
 #include "runtime/runtime_service.h"
@@ -14,15 +15,13 @@ namespace {
 constexpr wchar_t kBoardClass[] = L"ZorviDrawPanel";
 constexpr int32_t kEventRepaint = 0;
 
-LRESULT CALLBACK DrawPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 bool RegisterBoardClass()
 {
     static bool registered = false;
     if (!registered) {
         WNDCLASSW windowClass{};
         windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = DrawPanelProc;
+        windowClass.lpfnWndProc = OwnClassUnitProc<DrawPanelUnit>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = nullptr;
@@ -30,38 +29,6 @@ bool RegisterBoardClass()
         registered = RegisterClassW(&windowClass) != 0;
     }
     return registered;
-}
-
-DrawPanelUnit* BindState(HWND window, LPARAM lParam)
-{
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* holder = static_cast<std::unique_ptr<DrawPanelUnit>*>(create->lpCreateParams);
-    if (!holder || !*holder) {
-        return nullptr;
-    }
-    DrawPanelUnit* state = holder->release();
-    state->bind(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    return state;
-}
-
-LRESULT CALLBACK DrawPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* state = reinterpret_cast<DrawPanelUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        state = BindState(window, lParam);
-        return state ? DefWindowProcW(window, message, wParam, lParam) : FALSE;
-    }
-    if (!state) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        std::unique_ptr<DrawPanelUnit> owned(state);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return state->handleMessage(message, wParam, lParam);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/common/own_class_unit.h"
 #include "controls/html_viewer/html_viewer_unit.h"
 #include "controls/options/option_fields.h"
 #include "runtime/runtime_service.h"
@@ -16,59 +17,12 @@ namespace {
 
 constexpr wchar_t kHostClassName[] = L"ZorviHtmlViewer";
 
-HtmlViewerUnit* UnitOf(HWND host) { return reinterpret_cast<HtmlViewerUnit*>(GetWindowLongPtrW(host, GWLP_USERDATA)); }
-
-// The unit comes in through the creation parameter and is owned by the window from then on.
-void BindUnit(HWND host, LPARAM lParam)
-{
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* holder = static_cast<std::unique_ptr<HtmlViewerUnit>*>(create->lpCreateParams);
-    HtmlViewerUnit* unit = holder->release();
-    unit->bind(host);
-    SetWindowLongPtrW(host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-}
-
-void ReleaseUnit(HWND host, HtmlViewerUnit* unit)
-{
-    std::unique_ptr<HtmlViewerUnit> owned(unit);
-    SetWindowLongPtrW(host, GWLP_USERDATA, 0);
-    RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-}
-
-LRESULT CALLBACK HostProc(HWND host, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    HtmlViewerUnit* unit = UnitOf(host);
-    if (!unit && message != WM_NCCREATE) {
-        return DefWindowProcW(host, message, wParam, lParam);
-    }
-    switch (message) {
-    case WM_NCCREATE:
-        BindUnit(host, lParam);
-        break;
-    case WM_SIZE:
-        unit->onHostResized();
-        return 0;
-    case WM_SETFOCUS:
-        unit->onHostFocused();
-        return 0;
-    case WM_DESTROY:
-        unit->onHostDestroyed();
-        return 0;
-    case WM_NCDESTROY:
-        ReleaseUnit(host, unit);
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcW(host, message, wParam, lParam);
-}
-
 bool RegisterHostClass()
 {
     static const bool registered = [] {
         WNDCLASSW windowClass{};
         windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = HostProc;
+        windowClass.lpfnWndProc = OwnClassUnitProc<HtmlViewerUnit>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -118,6 +72,23 @@ const UnitKindDescription kDescription{
 };
 
 }  // namespace
+
+LRESULT HtmlViewerUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        onHostResized();
+        return 0;
+    case WM_SETFOCUS:
+        onHostFocused();
+        return 0;
+    case WM_DESTROY:
+        onHostDestroyed();
+        return 0;
+    default:
+        return DefWindowProcW(handle_, message, wParam, lParam);
+    }
+}
 
 const UnitKindDescription& HtmlViewerKind() { return kDescription; }
 

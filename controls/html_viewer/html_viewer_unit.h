@@ -49,9 +49,8 @@ public:
     // Embeds the browser in the host and applies the stored options; false when there is no
     // browser to embed.
     bool startBrowser();
-    void onHostResized();
-    void onHostFocused();
-    void onHostDestroyed();
+    // The host window's messages: it passes its size and focus on to the browser.
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool setProperty(int number, const PropertyValue& value) override;
     PropertyValue getProperty(int number) override;
@@ -59,6 +58,9 @@ public:
     bool preFilter(MSG& message) override;
 
 private:
+    void onHostResized();
+    void onHostFocused();
+    void onHostDestroyed();
     bool onBeforeNavigate(const std::string& address) override;
     void onNavigateComplete(const std::string& address) override;
     void onDownloadBegin() override;

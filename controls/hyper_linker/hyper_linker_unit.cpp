@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/common/own_class_unit.h"
 #include "controls/common/unit_property_value.h"
 #include "controls/hyper_linker/link_opener.h"
 #include "controls/hyper_linker/link_target.h"
@@ -70,7 +71,7 @@ HyperLinkerUnit::HyperLinkerUnit(const UnitCreateArgs& args, HyperLinkerOptions 
 
 HyperLinkerUnit* HyperLinkerUnit::Create(const UnitCreateArgs& args, HyperLinkerOptions options)
 {
-    if (!RegisterLinkClass(Procedure)) {
+    if (!RegisterLinkClass(OwnClassUnitProc<HyperLinkerUnit>)) {
         return nullptr;
     }
     auto unit = std::make_unique<HyperLinkerUnit>(args, std::move(options));
@@ -255,7 +256,7 @@ void HyperLinkerUnit::onLeftUp(LPARAM lParam)
     }
 }
 
-LRESULT HyperLinkerUnit::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT HyperLinkerUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
@@ -283,28 +284,6 @@ LRESULT HyperLinkerUnit::handle(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(handle_, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK HyperLinkerUnit::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* unit = reinterpret_cast<HyperLinkerUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        auto* holder = static_cast<std::unique_ptr<HyperLinkerUnit>*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        unit = holder->release();
-        unit->handle_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-    }
-    if (!unit) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        std::unique_ptr<HyperLinkerUnit> owned(unit);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return unit->handle(message, wParam, lParam);
 }
 
 }  // namespace rt

@@ -40,9 +40,10 @@ public:
     // address, which opens nothing.
     bool open(int show);
 
+    void bind(HWND window) { handle_ = window; }
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void draw(HDC dc);
     void onPaint();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/common/own_class_unit.h"
 #include "controls/label/label_feedback.h"
 #include "controls/label/label_painting.h"
 #include "controls/label/label_properties.h"
@@ -38,38 +39,12 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* state = reinterpret_cast<LabelUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        auto* holder = static_cast<std::unique_ptr<LabelUnit>*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (!holder || !*holder) {
-            return FALSE;
-        }
-        state = holder->release();
-        state->bind(window);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (!state) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        std::unique_ptr<LabelUnit> owned(state);
-        LeaveFeedbackWindow(owned->windowId(), owned->unitId(), window);
-        RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return state->handleMessage(message, wParam, lParam);
-}
-
 bool RegisterLabelClass()
 {
     static const bool registered = [] {
         WNDCLASSW windowClass{};
         windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = LabelProc;
+        windowClass.lpfnWndProc = OwnClassUnitProc<LabelUnit>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         windowClass.lpszClassName = kLabelClassName;
@@ -87,6 +62,8 @@ LabelUnit::LabelUnit(const UnitCreateArgs& args, LabelOptions options)
     font_ = CreateUnitFont(options_.Font);
     backPicture_ = DecodeBackPicture(options_.BackPicture);
 }
+
+LabelUnit::~LabelUnit() { LeaveFeedbackWindow(windowId(), unitId(), handle_); }
 
 void LabelUnit::finishCreation()
 {

@@ -16,6 +16,8 @@ namespace rt {
 class LabelUnit : public LiveUnit {
 public:
     LabelUnit(const UnitCreateArgs& args, LabelOptions options);
+    // The label is no longer reachable for RaiseFeedback once it is gone.
+    ~LabelUnit() override;
 
     bool setProperty(int number, const PropertyValue& value) override;
     PropertyValue getProperty(int number) override;
