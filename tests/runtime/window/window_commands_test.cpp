@@ -18,6 +18,8 @@
 
 namespace {
 
+using window_test::WindowHandle;
+
 constexpr uint32_t kWindowKind = 0x00010001;
 constexpr uint32_t kPanelWindow = 0x52000040;
 constexpr uint32_t kPanelWindowUnit = 0x06000041;
@@ -56,13 +58,6 @@ rt::WindowRecord MakeOtherWindow()
     window.units.push_back(
         window_test::DefaultWindowRecord(kOtherWindowUnit, {90, 90, 200, 150}, rt::kUnitVisible, {}));
     return window;
-}
-
-HWND WindowHandle(uint32_t windowId)
-{
-    rt::WindowTemplate* window = rt::ProgramTemplates().findWindow(windowId);
-    rt::WindowUnit* unit = window ? rt::LiveWindowOf(*window) : nullptr;
-    return unit ? unit->handle() : nullptr;
 }
 
 void* UnitObject(uint32_t windowId, uint32_t unitId)

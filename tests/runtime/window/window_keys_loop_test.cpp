@@ -17,6 +17,8 @@
 
 namespace {
 
+using window_test::WindowHandle;
+
 constexpr uint32_t kFocusWindow = 0x52000020;
 constexpr uint32_t kFocusWindowUnit = 0x06000021;
 constexpr uint32_t kFirstCreated = 0x16000022;
@@ -75,13 +77,6 @@ rt::WindowRecord MakeModalWindow()
     window.units.push_back(
         window_test::DefaultWindowRecord(kModalWindowUnit, {80, 80, 200, 150}, rt::kUnitVisible, {}));
     return window;
-}
-
-HWND WindowHandle(uint32_t windowId)
-{
-    rt::WindowTemplate* window = rt::ProgramTemplates().findWindow(windowId);
-    rt::WindowUnit* unit = window ? rt::LiveWindowOf(*window) : nullptr;
-    return unit ? unit->handle() : nullptr;
 }
 
 HWND UnitHandle(uint32_t unitId)

@@ -28,6 +28,7 @@ const rt::ProgramHeader rt::kProgramHeader{};
 namespace {
 
 using window_test::UnitHandle;
+using window_test::WindowHandle;
 
 using window_test::kNoHandler;
 
@@ -43,13 +44,6 @@ std::vector<std::string> eventLog;
 int32_t closeAnswer = 1;
 bool closeReturns = false;
 int32_t charAnswer = 0;
-
-HWND WindowHandle(uint32_t windowId)
-{
-    rt::WindowTemplate* window = rt::ProgramTemplates().findWindow(windowId);
-    rt::WindowUnit* unit = window ? rt::LiveWindowOf(*window) : nullptr;
-    return unit ? unit->handle() : nullptr;
-}
 
 void Log(const char* what) { eventLog.emplace_back(what + std::string(IsWindowVisible(WindowHandle(kWindowA)) ? "+" : "-")); }
 

@@ -14,6 +14,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/unit_access.h"
 #include "runtime/window/window_layer.h"
+#include "runtime/window/window_unit.h"
 #include "runtime/window/unit_kind_registry.h"
 
 namespace window_test {
@@ -182,6 +183,13 @@ rt::UnitRecord TestCheckRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, c
     TestOptions options;
     options.Caption = caption;
     return Record(id, kTestCheckKind, rect, flags, std::move(bindings), rt::WriteOptions(options));
+}
+
+HWND WindowHandle(uint32_t windowId)
+{
+    rt::WindowTemplate* window = rt::ProgramTemplates().findWindow(windowId);
+    rt::WindowUnit* unit = window ? rt::LiveWindowOf(*window) : nullptr;
+    return unit ? unit->handle() : nullptr;
 }
 
 HWND UnitHandle(uint32_t windowId, uint32_t unitId)

@@ -43,6 +43,8 @@ rt::UnitRecord TestUnitRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, ui
 rt::UnitRecord TestCheckRecord(uint32_t id, rt::UnitRect rect, uint32_t flags, const std::string& caption,
                                std::vector<rt::EventBinding> bindings);
 
+// The window handle of a loaded window, or null.
+HWND WindowHandle(uint32_t windowId);
 // The control of a live unit, or null.
 HWND UnitHandle(uint32_t windowId, uint32_t unitId);
 // A text property as the application reads it (the new text it hands out is released here).
