@@ -2,9 +2,6 @@
 // Image instead of the caption when the picture decodes.
 #include "controls/buttons/button.h"
 
-#include <memory>
-#include <optional>
-
 #include "controls/buttons/button_family.h"
 #include "controls/buttons/button_values.h"
 #include "controls/options/button_options.h"

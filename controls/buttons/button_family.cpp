@@ -1,8 +1,5 @@
 #include "controls/buttons/button_family.h"
 
-#include <memory>
-
-#include "runtime/runtime_service.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
@@ -10,33 +7,7 @@ namespace {
 
 constexpr DWORD kButtonStyleBits = 0xffff;
 
-LRESULT CALLBACK ButtonFamilyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* unit = reinterpret_cast<ButtonFamilyUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!unit) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        std::unique_ptr<ButtonFamilyUnit> owned(unit);
-        LRESULT result = owned->callControl(message, wParam, lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        RuntimeService(kServiceUnitDestroyed, owned->windowId(), owned->unitId());
-        return result;
-    }
-    return unit->handleMessage(message, wParam, lParam);
-}
-
 }  // namespace
-
-LRESULT ButtonFamilyUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return callControl(message, wParam, lParam);
-}
-
-LRESULT ButtonFamilyUnit::callControl(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallWindowProcW(controlProc_, handle_, message, wParam, lParam);
-}
 
 bool ButtonFamilyUnit::createControl(const UnitCreateArgs& args, const std::string& caption)
 {
@@ -48,10 +19,7 @@ bool ButtonFamilyUnit::createControl(const UnitCreateArgs& args, const std::stri
     if (!control) {
         return false;
     }
-    handle_ = control;
-    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    controlProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ButtonFamilyProc)));
+    subclass(control);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controls/buttons/button_image.h"
+#include "controls/common/subclassed_control_unit.h"
 #include "controls/common/unit_look.h"
 #include "controls/options/option_fields.h"
 #include "controls/options/font_description.h"
@@ -19,13 +20,9 @@
 
 namespace rt {
 
-class ButtonFamilyUnit : public LiveUnit {
+class ButtonFamilyUnit : public SubclassedControlUnit {
 public:
-    explicit ButtonFamilyUnit(const UnitCreateArgs& args) : LiveUnit(args.windowId, args.unitId) {}
-
-    // The control's messages after the subclass; by default the control's own procedure.
-    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT callControl(UINT message, WPARAM wParam, LPARAM lParam);
+    explicit ButtonFamilyUnit(const UnitCreateArgs& args) : SubclassedControlUnit(args.windowId, args.unitId) {}
 
 protected:
     // The BUTTON style bits (the low word) the unit's options give.
@@ -47,7 +44,6 @@ protected:
     HBRUSH backgroundBrush(uint32_t backColour) { return brush_.get(EffectiveBackColour(backColour)); }
 
 private:
-    WNDPROC controlProc_ = nullptr;
     UniqueFont font_;
     BackgroundBrush brush_;
     ButtonImage image_;

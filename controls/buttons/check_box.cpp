@@ -1,11 +1,7 @@
 #include "controls/buttons/check_box.h"
 
-#include <memory>
-#include <optional>
-
 #include "controls/buttons/choice_box.h"
 #include "controls/options/check_box_options.h"
-#include "controls/options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
 namespace rt {

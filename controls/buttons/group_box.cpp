@@ -2,9 +2,6 @@
 // their notifications (colour requests, clicks) back to them before its own handling.
 #include "controls/buttons/group_box.h"
 
-#include <memory>
-#include <optional>
-
 #include "controls/buttons/button_family.h"
 #include "controls/buttons/button_values.h"
 #include "controls/options/group_box_options.h"

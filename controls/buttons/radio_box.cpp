@@ -1,10 +1,6 @@
 #include "controls/buttons/radio_box.h"
 
-#include <memory>
-#include <optional>
-
 #include "controls/buttons/choice_box.h"
-#include "controls/options/option_fields.h"
 #include "controls/options/radio_box_options.h"
 #include "runtime/templates/unit_kinds.h"
 

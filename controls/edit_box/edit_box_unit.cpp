@@ -37,7 +37,7 @@ private:
 }  // namespace
 
 EditBoxUnit::EditBoxUnit(const UnitCreateArgs& args, EditBoxOptions options)
-    : LiveUnit(args.windowId, args.unitId), options_(std::move(options))
+    : SubclassedControlUnit(args.windowId, args.unitId), options_(std::move(options))
 {
 }
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "controls/common/subclassed_control_unit.h"
 #include "controls/common/unit_look.h"
 #include "controls/edit_box/edit_spin.h"
 #include "controls/options/edit_box_options.h"
-#include "runtime/window/unit_kind.h"
 
 namespace rt {
 
-class EditBoxUnit : public LiveUnit {
+class EditBoxUnit : public SubclassedControlUnit {
 public:
     // Creates the control and its up-down control; null on failure. The control owns the unit.
     static EditBoxUnit* Create(const UnitCreateArgs& args, EditBoxOptions options);
@@ -27,15 +27,13 @@ public:
     bool wantsKey(WPARAM key) override;
     bool onReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     EditBoxUnit(const UnitCreateArgs& args, EditBoxOptions options);
 
     bool createControl(const UnitCreateArgs& args);
     void applyFont(UniqueFont font);
-    LRESULT callSaved(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
     std::wstring windowText() const;
     std::string text() const;
@@ -59,7 +57,6 @@ private:
     UniqueFont font_;
     BackgroundBrush brush_;
     EditSpin spin_;
-    WNDPROC savedProc_ = nullptr;
     bool changeEventHeld_ = false;
 };
 

@@ -7,13 +7,10 @@
 #include "controls/edit_box/edit_box_properties.h"
 #include "controls/edit_box/edit_box_unit.h"
 #include "controls/edit_box/typed_input.h"
-#include "runtime/runtime_service.h"
 #include "runtime/text_codec.h"
 
 namespace rt {
 namespace {
-
-constexpr wchar_t kUnitProperty[] = L"ZorviEditBoxUnit";
 
 DWORD MultilineStyles(const EditBoxOptions& options)
 {
@@ -51,12 +48,6 @@ DWORD EditStyles(const EditBoxOptions& options)
     return style;
 }
 
-LRESULT CALLBACK EditBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* unit = static_cast<EditBoxUnit*>(GetPropW(window, kUnitProperty));
-    return unit ? unit->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 EditBoxUnit* EditBoxUnit::Create(const UnitCreateArgs& args, EditBoxOptions options)
@@ -73,16 +64,14 @@ EditBoxUnit* EditBoxUnit::Create(const UnitCreateArgs& args, EditBoxOptions opti
 bool EditBoxUnit::createControl(const UnitCreateArgs& args)
 {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style | EditStyles(options_);
-    handle_ = CreateWindowExW(0, L"EDIT", WideFromGbk(options_.Content).c_str(), style, args.left, args.top,
+    HWND control = CreateWindowExW(0, L"EDIT", WideFromGbk(options_.Content).c_str(), style, args.left, args.top,
                               args.width, args.height, args.parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
                               GetModuleHandleW(nullptr), nullptr);
-    if (!handle_) {
+    if (!control) {
         return false;
     }
-    SetPropW(handle_, kUnitProperty, this);
-    savedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditBoxProc)));
+    subclass(control);
     applyFont(CreateUnitFont(options_.Font));
     // Border also gives the frame-changed repositioning that moves, sizes and activates nothing.
     ApplyBorder(handle_, options_.Border);
@@ -97,34 +86,19 @@ bool EditBoxUnit::createControl(const UnitCreateArgs& args)
     return true;
 }
 
-LRESULT EditBoxUnit::callSaved(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallWindowProcW(savedProc_, handle_, message, wParam, lParam);
-}
-
-LRESULT EditBoxUnit::onNcDestroy(WPARAM wParam, LPARAM lParam)
-{
-    HWND window = handle_;
-    WNDPROC saved = savedProc_;
-    RemovePropW(window, kUnitProperty);
-    RuntimeService(kServiceUnitDestroyed, windowId(), unitId());
-    delete this;
-    return CallWindowProcW(saved, window, WM_NCDESTROY, wParam, lParam);
-}
-
 LRESULT EditBoxUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CHAR:
         // A refused character is swallowed: the control never sees it.
         return AcceptsTypedCharacter(options_.InputMode, static_cast<uint32_t>(wParam))
-                   ? callSaved(message, wParam, lParam)
+                   ? callControl(message, wParam, lParam)
                    : 0;
     case WM_KILLFOCUS:
         normaliseTypedText();
-        return callSaved(message, wParam, lParam);
+        return callControl(message, wParam, lParam);
     case WM_WINDOWPOSCHANGED: {
-        LRESULT answer = callSaved(message, wParam, lParam);
+        LRESULT answer = callControl(message, wParam, lParam);
         spin_.follow(handle_);
         return answer;
     }
@@ -134,17 +108,15 @@ LRESULT EditBoxUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam == 0) {
             spin_.show(wParam != 0);
         }
-        return callSaved(message, wParam, lParam);
+        return callControl(message, wParam, lParam);
     case WM_ENABLE:
         spin_.enable(wParam != 0);
-        return callSaved(message, wParam, lParam);
+        return callControl(message, wParam, lParam);
     case WM_DESTROY:
         spin_.destroy();
-        return callSaved(message, wParam, lParam);
-    case WM_NCDESTROY:
-        return onNcDestroy(wParam, lParam);
+        return callControl(message, wParam, lParam);
     default:
-        return callSaved(message, wParam, lParam);
+        return callControl(message, wParam, lParam);
     }
 }
 

@@ -9,23 +9,11 @@
 #include "controls/options/option_fields.h"
 #include "controls/process_bar/bar_range.h"
 #include "controls/process_bar/process_bar.h"
-#include "runtime/runtime_service.h"
 
 namespace rt {
-namespace {
-
-constexpr wchar_t kUnitProperty[] = L"ZorviProcessBarUnit";
-
-LRESULT CALLBACK ProcessBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* unit = static_cast<ProcessBarUnit*>(GetPropW(window, kUnitProperty));
-    return unit ? unit->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
 
 ProcessBarUnit::ProcessBarUnit(const UnitCreateArgs& args, ProcessBarOptions options)
-    : LiveUnit(args.windowId, args.unitId), options_(options)
+    : SubclassedControlUnit(args.windowId, args.unitId), options_(options)
 {
 }
 
@@ -48,31 +36,16 @@ bool ProcessBarUnit::createControl(const UnitCreateArgs& args)
     InitCommonControlsEx(&classes);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style;
     style |= (options_.Vertical ? PBS_VERTICAL : 0) | (options_.Smooth ? PBS_SMOOTH : 0);
-    handle_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, args.left, args.top, args.width, args.height,
+    HWND control = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, args.left, args.top, args.width, args.height,
                               args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
                               GetModuleHandleW(nullptr), nullptr);
-    if (!handle_) {
+    if (!control) {
         return false;
     }
-    SetPropW(handle_, kUnitProperty, this);
-    savedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProcessBarProc)));
+    subclass(control);
     showRange();
     ApplyBorder(handle_, options_.Border);
     return true;
-}
-
-LRESULT ProcessBarUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message != WM_NCDESTROY) {
-        return CallWindowProcW(savedProc_, handle_, message, wParam, lParam);
-    }
-    HWND window = handle_;
-    WNDPROC saved = savedProc_;
-    RemovePropW(window, kUnitProperty);
-    RuntimeService(kServiceUnitDestroyed, windowId(), unitId());
-    delete this;
-    return CallWindowProcW(saved, window, message, wParam, lParam);
 }
 
 void ProcessBarUnit::showRange()

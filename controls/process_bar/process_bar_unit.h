@@ -1,15 +1,15 @@
-// The live ProcessBar unit: the state of one progress bar, bound to it when it is created and freed
-// at its WM_NCDESTROY, through a replaced window procedure that passes every message on.
+// The live ProcessBar unit: the state of one progress bar, which owns it from its creation; the
+// bar handles every message itself.
 #pragma once
 
 #include <windows.h>
 
+#include "controls/common/subclassed_control_unit.h"
 #include "controls/options/process_bar_options.h"
-#include "runtime/window/unit_kind.h"
 
 namespace rt {
 
-class ProcessBarUnit : public LiveUnit {
+class ProcessBarUnit : public SubclassedControlUnit {
 public:
     // Creates the control; null on failure. The control owns the unit.
     static ProcessBarUnit* Create(const UnitCreateArgs& args, ProcessBarOptions options);
@@ -18,7 +18,6 @@ public:
     PropertyValue getProperty(int number) override;
     std::vector<uint8_t> serialise() override;
 
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     ProcessBarUnit(const UnitCreateArgs& args, ProcessBarOptions options);
@@ -29,7 +28,6 @@ private:
     void showPosition();
 
     ProcessBarOptions options_;
-    WNDPROC savedProc_ = nullptr;
 };
 
 }  // namespace rt
