@@ -1,9 +1,12 @@
 #include "runtime/message_loop.h"
 
+#include <climits>
+
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
 #include "runtime/window/idle_list.h"
 #include "runtime/window/window_lifetime.h"
+#include "runtime/window/window_thread.h"
 
 namespace rt {
 namespace {
@@ -68,6 +71,16 @@ bool RunLoop(HWND modal)
     }
 }
 
+// The next waiting message, leaving out the worker-request message when asked to.
+bool PeekWaiting(MSG& message, UINT removal, bool withoutRequests)
+{
+    if (!withoutRequests) {
+        return PeekMessageW(&message, nullptr, 0, 0, removal);
+    }
+    return PeekMessageW(&message, nullptr, 0, kRunOnWindowThreadMessage - 1, removal) ||
+           PeekMessageW(&message, nullptr, kRunOnWindowThreadMessage + 1, UINT_MAX, removal);
+}
+
 }  // namespace
 
 void SetMessageFilter(MessageFilter filter) { messageFilter = filter; }
@@ -83,10 +96,16 @@ void DispatchOne(MSG& message)
 
 void ProcessPendingMessages()
 {
+    // Worker requests are run once per call: workers that call again at once would otherwise
+    // keep this loop going for as long as they run.
+    bool requestsRun = false;
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (message.message == WM_QUIT || !PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekWaiting(message, PM_NOREMOVE, requestsRun)) {
+        if (message.message == WM_QUIT || !PeekWaiting(message, PM_REMOVE, requestsRun)) {
             return;
+        }
+        if (message.message == kRunOnWindowThreadMessage) {
+            requestsRun = true;
         }
         DispatchOne(message);
     }

@@ -5,7 +5,8 @@
 
 namespace rt {
 
-// Dispatches every waiting message of the calling thread; a quit message stays queued.
+// Dispatches every waiting message of the calling thread, with the worker requests waiting at
+// the time once; a quit message stays queued.
 void ProcessPendingMessages();
 
 // Marks the loop as started and runs until the quit message (at once when no template window is

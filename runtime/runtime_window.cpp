@@ -18,7 +18,8 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         ExitProgram(static_cast<int>(wParam));
     }
     if (message == kRunOnWindowThreadMessage) {
-        return RunWindowThreadCall(lParam);
+        RunWaitingRequests();
+        return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 #include "runtime/memory.h"
 #include "runtime/runtime_app.h"
 #include "runtime/runtime_window.h"
+#include "runtime/window/window_thread.h"
 
 namespace rt {
 namespace {
@@ -68,6 +69,7 @@ void ShutDownRuntime(int exitCode)
     if (app.shuttingDown.exchange(true)) {
         return;
     }
+    HoldWorkerRequests();
 
     if (windowTeardown) {
         windowTeardown();

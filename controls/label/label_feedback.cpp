@@ -6,6 +6,7 @@
 
 #include "commands/core/command_args.h"
 #include "runtime/templates/unit_kinds.h"
+#include "runtime/window/window_thread.h"
 
 namespace rt {
 namespace {
@@ -81,7 +82,11 @@ void RaiseFeedbackCommand(ValueTriple* result, int argCount, ValueTriple* args)
         PostMessageW(window, kFeedbackMessage, a, b);
         return;
     }
-    *result = MakeInt(static_cast<int32_t>(SendMessageW(window, kFeedbackMessage, a, b)));
+    // A waiting call runs the handler from the window thread's loop like every call a worker makes
+    // there, not inside a message sent from the worker.
+    LRESULT answer = 0;
+    RunOnWindowThread([&] { answer = SendMessageW(window, kFeedbackMessage, a, b); });
+    *result = MakeInt(static_cast<int32_t>(answer));
 }
 
 }  // namespace rt

@@ -258,18 +258,50 @@ void WriteOnWindowThread(uint32_t windowId, uint32_t unitId, int index, int subI
                       index - kFirstKindProperty, subIndex, low);
 }
 
+// A kind property of a unit whose window is not loaded: for a worker, the window was closed
+// under it while it worked.
+bool KindPropertyOfClosedWindow(uint32_t windowId, uint32_t unitId, int index)
+{
+    WindowTemplate* window = ProgramTemplates().findWindow(windowId);
+    std::optional<size_t> position = !window ? std::nullopt
+                                     : unitId ? window->findUnitPosition(unitId)
+                                              : std::optional<size_t>(0);
+    return index >= kFirstKindProperty && position && *position < window->unitCount() &&
+           !LiveUnitAt(*window, *position);
+}
+
 }  // namespace
 
 int64_t ReadProperty(uint32_t windowId, uint32_t unitId, int index, int)
 {
+    bool fromWorker = !OnWindowThread();
+    bool windowGone = false;
     int64_t result = 0;
-    RunOnWindowThread([&] { result = ReadOnWindowThread(windowId, unitId, index); });
+    RunOnWindowThread([&] {
+        windowGone = fromWorker && KindPropertyOfClosedWindow(windowId, unitId, index);
+        if (!windowGone) {
+            result = ReadOnWindowThread(windowId, unitId, index);
+        }
+    });
+    if (windowGone) {
+        ParkWorkerThread();
+    }
     return result;
 }
 
 void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int subIndex, uintptr_t low, uint32_t)
 {
-    RunOnWindowThread([&] { WriteOnWindowThread(windowId, unitId, index, subIndex, low); });
+    bool fromWorker = !OnWindowThread();
+    bool windowGone = false;
+    RunOnWindowThread([&] {
+        windowGone = fromWorker && KindPropertyOfClosedWindow(windowId, unitId, index);
+        if (!windowGone) {
+            WriteOnWindowThread(windowId, unitId, index, subIndex, low);
+        }
+    });
+    if (windowGone) {
+        ParkWorkerThread();
+    }
 }
 
 int64_t ReadUnitPropertyByRef(uint32_t kind, void* unitObject, int number)

@@ -194,7 +194,7 @@ bool StillAlive(WindowTemplate& window, WindowUnit* unit) { return unit && LiveW
 void ShowLoadedWindow(WindowUnit& unit)
 {
     focusEventsHeld = true;
-    unit.showAtStartPosition();
+    unit.showAtStartPosition(WindowUnit::Centring::kKeepPlace);
     focusEventsHeld = false;
     HWND focus = GetFocus();
     if (std::optional<UnitLocation> holder = focus ? FindUnitByHandle(focus) : std::nullopt) {

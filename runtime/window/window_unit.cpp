@@ -282,16 +282,20 @@ void WindowUnit::applyAlwaysOnTop()
 void WindowUnit::applyStartPosition()
 {
     if (IsWindowVisible(handle_)) {
-        showAtStartPosition();
+        showAtStartPosition(Centring::kCentre);
     }
 }
 
-void WindowUnit::showAtStartPosition()
+void WindowUnit::showAtStartPosition(Centring centring)
 {
     switch (options_.StartPosition) {
     case 1: {
         if (IsIconic(handle_) || IsZoomed(handle_)) {
             ShowWindow(handle_, SW_RESTORE);
+        }
+        if (centring == Centring::kKeepPlace) {
+            ShowWindow(handle_, SW_SHOW);
+            break;
         }
         RECT rect;
         GetWindowRect(handle_, &rect);
@@ -331,7 +335,7 @@ void WindowUnit::setVisible(bool visible)
         return;
     }
     if (firstShowPending_ && loadComplete_) {
-        showAtStartPosition();
+        showAtStartPosition(Centring::kKeepPlace);
         runFirstShow();
         return;
     }

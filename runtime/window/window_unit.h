@@ -56,8 +56,11 @@ public:
     const WindowOptions& options() const { return options_; }
     bool modal() const { return modal_; }
 
-    // Shows the window as its StartPosition says: normal, centred, minimised or maximised.
-    void showAtStartPosition();
+    // Shows the window as its StartPosition says: normal, minimised or maximised. A centred window
+    // is centred by a write of StartPosition, and at its creation only: its first show keeps the
+    // place its creation handler may have given it.
+    enum class Centring { kKeepPlace, kCentre };
+    void showAtStartPosition(Centring centring);
     // The first-show path: runs once per load; a modal window runs its nested loop here.
     void runFirstShow();
     // A visible window loaded without the first-show path (the start window) is shown already.

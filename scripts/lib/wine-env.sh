@@ -60,6 +60,9 @@ zorvi_wine_start() {
     # Without a window manager, Wine's managed windows wait 2 s each time one closes (every
     # answered message box); unmanaged ones close at once. This also warms the server up.
     "$zorvi_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    # A crashing program ends with its exception code instead of waiting on a crash dialog that
+    # nobody sees.
+    "$zorvi_wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
     # The HTML engine (mshtml with Gecko) stays off, as at prefix creation: Gecko cannot be installed
     # here, and a Wine build that offers to install it waits on its dialog when a page first loads.
     # The browser control itself still navigates and reports its events without it.

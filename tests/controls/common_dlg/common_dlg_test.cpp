@@ -28,6 +28,7 @@
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "runtime/window/window_unit.h"
+#include "tests/runtime/window/thread_test_support.h"
 #include "tests/runtime/window/window_test_support.h"
 #include "tools/automation/automation.h"
 
@@ -470,20 +471,14 @@ TEST_F(CommonDlgTest, ShowFromAWorkerThreadRunsTheDialogOnTheWindowThread)
     ASSERT_TRUE(Load(Options(0)));
     DWORD dialogThread = 0;
     bool shown = false;
-    bool done = false;
     {
         Driver driver([&](HWND dialog) {
             dialogThread = GetWindowThreadProcessId(dialog, nullptr);
             automation::ConfirmFileDialog(dialog, picture, kWaitMs);
         });
-        std::thread worker([&] {
-            shown = Show();
-            done = true;
-        });
-        for (DWORD waited = 0; !done && waited < 3 * kWaitMs; waited += 20) {
-            window_test::Pump(20);
-        }
-        worker.join();
+        std::vector<std::thread> worker;
+        worker.emplace_back([&] { shown = Show(); });
+        window_test::JoinWhilePumping(worker, 3 * kWaitMs);
     }
     EXPECT_TRUE(shown);
     EXPECT_EQ(dialogThread, GetCurrentThreadId());

@@ -27,6 +27,7 @@
 #include "runtime/window/unit_kind.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
+#include "tests/runtime/window/thread_test_support.h"
 #include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};
@@ -374,16 +375,9 @@ TEST_F(HtmlViewerTest, ALocalPageIsNavigatedToByFileNameAndByFileAddress)
 // window thread.
 TEST_F(HtmlViewerTest, AnAddressWrittenFromAWorkerThreadNavigates)
 {
-    std::atomic<bool> written{false};
-    std::thread worker([&] {
-        WriteText(kWindow, kView, kAddress, "about:blank");
-        written = true;
-    });
-    DWORD start = GetTickCount();
-    while (!written && GetTickCount() - start < 3000) {
-        window_test::Pump(20);
-    }
-    worker.join();
+    std::vector<std::thread> worker;
+    worker.emplace_back([] { WriteText(kWindow, kView, kAddress, "about:blank"); });
+    window_test::JoinWhilePumping(worker, 5000);
     EXPECT_TRUE(PumpUntilSeen(0, 3000));
     EXPECT_EQ(First(0)->address, "about:blank");
 }

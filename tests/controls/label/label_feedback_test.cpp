@@ -11,6 +11,7 @@
 #include "commands/core/command_slots.h"
 #include "runtime/templates/unit_kinds.h"
 #include "tests/controls/label/label_fixture.h"
+#include "tests/runtime/window/thread_test_support.h"
 #include "tests/runtime/window/window_test_support.h"
 
 namespace {
@@ -49,17 +50,10 @@ rt::ValueTriple LabelRef() { return rt::MakeUnitRef(kWindow, kLabel, rt::kLabelK
 // Runs the call on a worker thread while the window thread keeps dispatching (bounded).
 rt::ValueTriple CallFromWorkerWhilePumping(std::vector<rt::ValueTriple> args)
 {
-    std::atomic<bool> done{false};
     rt::ValueTriple result{};
-    std::thread worker([&] {
-        result = CallRaiseFeedback(args);
-        done = true;
-    });
-    DWORD start = GetTickCount();
-    while (!done && GetTickCount() - start < 5000) {
-        window_test::Pump(5);
-    }
-    worker.join();
+    std::vector<std::thread> worker;
+    worker.emplace_back([&] { result = CallRaiseFeedback(args); });
+    window_test::JoinWhilePumping(worker, 5000);
     return result;
 }
 
@@ -153,9 +147,7 @@ TEST_F(LabelFeedbackTest, ManyWorkersPostingAndWaitingAllReachTheWindowThread)
         window_test::Pump(5);
         offThread = offThread || (handlerThread != 0 && handlerThread != mainThread);
     }
-    for (std::thread& worker : workers) {
-        worker.join();
-    }
+    window_test::JoinWhilePumping(workers, 10000);
     EXPECT_EQ(calls.load(), kWorkers * (kPostsEach + kSendsEach));
     EXPECT_EQ(wrongAnswers.load(), 0);
     EXPECT_FALSE(offThread.load());

@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "runtime/memory.h"
+#include "runtime/message_loop.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
 #include "runtime/runtime_service.h"
@@ -20,7 +22,9 @@
 #include "runtime/window/unit_lookup.h"
 #include "runtime/window/window_layer.h"
 #include "runtime/window/window_lifetime.h"
+#include "runtime/window/window_thread.h"
 #include "runtime/window/window_unit.h"
+#include "tests/runtime/window/thread_test_support.h"
 #include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};
@@ -35,6 +39,8 @@ using window_test::kNoHandler;
 constexpr uint32_t kWindowA = 0x52000001;
 constexpr uint32_t kWindowUnitA = 0x06000002;
 constexpr uint32_t kWindowB = 0x52000010;
+constexpr uint32_t kCentredWindow = 0x52000020;
+constexpr uint32_t kCentredWindowUnit = 0x06000021;
 constexpr uint32_t kWindowUnitB = 0x06000011;
 constexpr uint32_t kContainer = 0x16000003;
 constexpr uint32_t kChild = 0x16000004;
@@ -53,9 +59,15 @@ rt::SubReturn OnDestroyed(const int32_t*, int) { eventLog.emplace_back("2"); ret
 rt::SubReturn OnMoved(const int32_t*, int) { Log("3"); return {}; }
 rt::SubReturn OnResized(const int32_t*, int) { Log("4"); return {}; }
 rt::SubReturn OnChar(const int32_t*, int) { return rt::Returns(charAnswer); }
+rt::SubReturn OnCreatedMoveToCorner(const int32_t*, int)
+{
+    rt::WriteProperty(kCentredWindow, 0, 0, -1, 0, 0);
+    rt::WriteProperty(kCentredWindow, 0, 1, -1, 0, 0);
+    return {};
+}
 
-const rt::ApplicationSub kSubs[] = {OnCreated, OnClose, OnDestroyed, OnMoved, OnResized, OnChar};
-const rt::CodeBase kCodeBase{kSubs, 6};
+const rt::ApplicationSub kSubs[] = {OnCreated, OnClose, OnDestroyed, OnMoved, OnResized, OnChar, OnCreatedMoveToCorner};
+const rt::CodeBase kCodeBase{kSubs, 7};
 
 std::vector<rt::EventBinding> WindowBindings()
 {
@@ -87,6 +99,18 @@ rt::WindowRecord MakeWindowB()
     return window;
 }
 
+// Centred on the screen at creation; its creation handler moves it to the screen's corner.
+rt::WindowRecord MakeCentredWindow()
+{
+    rt::WindowOptions options;
+    options.StartPosition = 1;
+    rt::WindowRecord window;
+    window.id = kCentredWindow;
+    window.units.push_back(window_test::WindowRecord(kCentredWindowUnit, options, {50, 50, 300, 200}, rt::kUnitVisible,
+                                                     {{0, 6}}));
+    return window;
+}
+
 struct WindowLayerTest : ::testing::Test {
     static void SetUpTestSuite() { window_test::StartWindowLayerForTests(); }
     void SetUp() override
@@ -94,7 +118,7 @@ struct WindowLayerTest : ::testing::Test {
         eventLog.clear();
         closeReturns = false;
         window_test::ClearCharacters();
-        ASSERT_TRUE(window_test::InstallTemplates({MakeWindowA(), MakeWindowB()}, kCodeBase));
+        ASSERT_TRUE(window_test::InstallTemplates({MakeWindowA(), MakeWindowB(), MakeCentredWindow()}, kCodeBase));
     }
     void TearDown() override
     {
@@ -298,6 +322,16 @@ TEST_F(WindowLayerTest, EveryOutlineShapeMakesARegion)
     EXPECT_FALSE(rt::CreateShapeRegion(30, 200, 100));
 }
 
+TEST_F(WindowLayerTest, ACentredWindowKeepsThePlaceItsCreationHandlerGaveIt)
+{
+    ASSERT_TRUE(rt::LoadWindow(kCentredWindow, nullptr, false, false));
+    RECT rect;
+    GetWindowRect(WindowHandle(kCentredWindow), &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_TRUE(IsWindowVisible(WindowHandle(kCentredWindow)));
+}
+
 TEST_F(WindowLayerTest, ALoadedWindowIsOnlyBroughtToTheFront)
 {
     ASSERT_TRUE(rt::LoadWindow(kWindowA, nullptr, false, false));
@@ -309,10 +343,12 @@ TEST_F(WindowLayerTest, ALoadedWindowIsOnlyBroughtToTheFront)
     EXPECT_FALSE(rt::LoadWindow(0x52007777, nullptr, false, false));
 }
 
-// Worker threads read and write a live window's properties while the window thread pumps.
+// Worker threads read and write a live window's properties while the window thread pumps, and
+// the window thread still answers other threads at once.
 TEST_F(WindowLayerTest, WorkerThreadsAccessPropertiesSafely)
 {
     ASSERT_TRUE(rt::LoadWindow(kWindowA, nullptr, false, false));
+    window_test::AnswerTimeProbe probe(WindowHandle(kWindowA));
     std::atomic<bool> stop{false};
     std::atomic<int> inconsistent{0};
     std::atomic<int> operations{0};
@@ -340,22 +376,96 @@ TEST_F(WindowLayerTest, WorkerThreadsAccessPropertiesSafely)
     }
     window_test::Pump(1500);
     stop = true;
-    // Workers blocked in a call need the window thread to answer until they are done.
-    std::atomic<int> finished{0};
-    std::thread joiner([&] {
-        for (std::thread& worker : workers) {
-            worker.join();
-        }
-        finished = 1;
-    });
-    DWORD start = GetTickCount();
-    while (!finished && GetTickCount() - start < 10000) {
-        window_test::Pump(10);
-    }
-    ASSERT_TRUE(finished) << "worker threads did not finish";
-    joiner.join();
+    window_test::JoinWhilePumping(workers, 10000);
+    DWORD longestAnswer = probe.stop();
+    std::printf("window thread's longest answer to another thread while workers called: %lu ms\n",
+                static_cast<unsigned long>(longestAnswer));
+    EXPECT_LT(longestAnswer, 10000u);
     EXPECT_EQ(inconsistent.load(), 0);
     EXPECT_GT(operations.load(), 10);
+}
+
+// The window thread runs a worker's call from its message loop, not inside a sent message: the
+// call may show dialogs and call other processes.
+TEST_F(WindowLayerTest, AWorkersCallRunsOnTheWindowThreadOutsideAnySentMessage)
+{
+    DWORD ranOn = 0;
+    BOOL insideSentMessage = TRUE;
+    std::atomic<bool> returned{false};
+    std::vector<std::thread> workers;
+    workers.emplace_back([&] {
+        rt::RunOnWindowThread([&] {
+            ranOn = GetCurrentThreadId();
+            insideSentMessage = InSendMessage();
+        });
+        returned = true;
+    });
+    window_test::JoinWhilePumping(workers, 10000);
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(ranOn, GetCurrentThreadId());
+    EXPECT_FALSE(insideSentMessage);
+}
+
+// While a worker waits for its call, it still answers messages sent to its own windows: the
+// window thread may send one to it from inside the call.
+TEST_F(WindowLayerTest, AWaitingWorkerAnswersMessagesSentToItsWindows)
+{
+    LRESULT answer = 0;
+    std::vector<std::thread> workers;
+    workers.emplace_back([&] {
+        HWND own = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        rt::RunOnWindowThread([&] {
+            DWORD_PTR result = 0;
+            answer = SendMessageTimeoutW(own, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &result);
+        });
+        DestroyWindow(own);
+    });
+    window_test::JoinWhilePumping(workers, 10000);
+    EXPECT_NE(answer, 0);
+}
+
+// Pumping messages handles the worker calls waiting at that moment once: workers that call again
+// at once cannot keep the window thread in one pass.
+TEST_F(WindowLayerTest, ProcessingWaitingMessagesEndsWhileWorkersKeepCalling)
+{
+    std::atomic<bool> stop{false};
+    std::atomic<int> calls{0};
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 3; ++w) {
+        workers.emplace_back([&] {
+            while (!stop) {
+                rt::RunOnWindowThread([&] { ++calls; });
+            }
+        });
+    }
+    while (calls < 100) {
+        window_test::Pump(1);
+    }
+    for (int pass = 0; pass < 200; ++pass) {
+        int before = calls;
+        rt::ProcessPendingMessages();
+        EXPECT_LE(calls - before, 3);
+    }
+    stop = true;
+    window_test::JoinWhilePumping(workers, 10000);
+}
+
+// A worker that reaches a unit of a window closed under it waits for good, instead of ending the
+// program with an error box: closing the window a worker works for is not a fault.
+TEST_F(WindowLayerTest, AWorkerReachingAClosedWindowWaitsForGood)
+{
+    ASSERT_TRUE(rt::LoadWindow(kWindowA, nullptr, false, false));
+    rt::DestroyAllWindows();
+    window_test::Pump(20);
+    static std::atomic<bool> returned{false};
+    std::thread worker([] {
+        rt::WriteProperty(kWindowA, kHidden, 8 + window_test::kNumber, -1, 5, 0);
+        returned = true;
+    });
+    window_test::Pump(300);
+    EXPECT_FALSE(returned);
+    // It stays parked until the test program ends.
+    worker.detach();
 }
 
 }  // namespace

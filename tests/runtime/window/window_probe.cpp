@@ -14,6 +14,7 @@
 #include "runtime/runtime_service.h"
 #include "runtime/start_runtime.h"
 #include "runtime/templates/template_writer.h"
+#include "runtime/window/unit_kind_registry.h"
 #include "tests/runtime/window/window_test_support.h"
 
 namespace {
@@ -23,6 +24,7 @@ constexpr uint32_t kMainWindowUnit = 0x06000002;
 constexpr uint32_t kSecondWindow = 0x52000010;
 constexpr uint32_t kSecondWindowUnit = 0x06000011;
 constexpr uint32_t kUnknownWindow = 0x52007777;
+constexpr uint32_t kMainWindowNumber = 0x16000003;
 
 std::wstring logPath;
 
@@ -65,6 +67,7 @@ const std::vector<uint8_t>& TemplateBytes()
     static const std::vector<uint8_t> bytes = [] {
         rt::TemplateBlock block;
         block.windows.push_back(MakeWindow(kMainWindow, kMainWindowUnit, "探针主窗口", {40, 40, 320, 200}, 0));
+        block.windows.back().units.push_back(window_test::TestUnitRecord(kMainWindowNumber, {10, 10, 80, 20}, rt::kUnitVisible));
         block.windows.push_back(MakeWindow(kSecondWindow, kSecondWindowUnit, "探针副窗口", {400, 40, 260, 160}, 1));
         return rt::WriteTemplateBlock(block);
     }();
@@ -80,6 +83,17 @@ std::wstring Argument(int index)
     return value;
 }
 
+// A worker that keeps reading and writing a unit of the main window, as the program's split does.
+DWORD WINAPI WorkOnMainWindow(void*)
+{
+    const rt::HelperTable& helpers = rt::Helpers();
+    for (uint32_t i = 0;; ++i) {
+        helpers.writeProperty(kMainWindow, kMainWindowNumber, 8 + window_test::kNumber, -1, i, 0);
+        helpers.readProperty(kMainWindow, kMainWindowNumber, 8 + window_test::kNumber, -1);
+        Sleep(1);
+    }
+}
+
 void RunScenario(const std::wstring& scenario)
 {
     const rt::HelperTable& helpers = rt::Helpers();
@@ -90,6 +104,12 @@ void RunScenario(const std::wstring& scenario)
         Log(answer == rt::kLoadWindowSucceeded ? "second loaded" : "second failed");
     } else if (scenario == L"unknown-start-window") {
         helpers.loadStartWindow(kUnknownWindow);
+    } else if (scenario == L"worker-on-main-window") {
+        helpers.loadStartWindow(kMainWindow);
+        CloseHandle(CreateThread(nullptr, 0, WorkOnMainWindow, nullptr, 0, nullptr));
+        Log("worker started");
+    } else if (scenario == L"crash") {
+        RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
     }
 }
 
@@ -118,6 +138,7 @@ int ApplicationEntry()
     logPath = Argument(2);
     const HelperTable& helpers = Helpers();
     helpers.miscService(kStartRuntime);
+    RegisterUnitKind(window_test::TestKind());
     RunScenario(Argument(1));
     helpers.runMessageLoop();
     Log("entry returns");

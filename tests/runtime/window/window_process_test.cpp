@@ -119,4 +119,26 @@ TEST(WindowProcess, AnUnknownStartWindowIsTheFinalRuntimeError)
     EXPECT_EQ(run.log(), "");
 }
 
+// Closing the main window while a worker reads and writes its units ends the program normally:
+// no error box, exit code 0.
+TEST(WindowProcess, ClosingTheMainWindowUnderAWorkerEndsTheProgramWithZero)
+{
+    ProbeRun run(L"worker-on-main-window");
+    ASSERT_TRUE(run.probe());
+    HWND main = run.WaitForWindow(L"探针主窗口");
+    ASSERT_NE(main, nullptr);
+    Sleep(300);
+    ASSERT_TRUE(automation::RequestClose(main));
+    EXPECT_EQ(run.probe().WaitForExit(kTimeoutMs), 0u);
+    EXPECT_EQ(run.log(), "worker started\nmain destroyed\nentry returns\n");
+}
+
+// A crash ends the process with its exception code at once: no crash dialog waits for a user.
+TEST(WindowProcess, ACrashEndsTheProcessWithItsExceptionCode)
+{
+    ProbeRun run(L"crash");
+    ASSERT_TRUE(run.probe());
+    EXPECT_EQ(run.probe().WaitForExit(10000), static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+}
+
 }  // namespace
