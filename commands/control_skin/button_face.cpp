@@ -49,35 +49,27 @@ void RoundCorners(HDC dc, const RECT& rect, COLORREF corner, COLORREF inside)
     SetPixelColour(dc, right - 1, bottom - 1, inside);
 }
 
-// The triangle's corners for an arrow of the given half-width, its tip toward the direction.
-void ArrowPoints(const RECT& area, ArrowDirection direction, int half, POINT points[3])
+// The arrow as a region built line by line: `half` + 1 lines, the widest (2 * half + 1 pixels)
+// at the back, one pixel at the tip.
+UniqueRegion ArrowRegion(const RECT& area, ArrowDirection direction, int half)
 {
     const LONG cx = (area.left + area.right) / 2;
     const LONG cy = (area.top + area.bottom) / 2;
-    const LONG depth = half;
-    const LONG back = depth / 2;
-    switch (direction) {
-    case ArrowDirection::kUp:
-        points[0] = {cx - half, cy + depth - back};
-        points[1] = {cx + half + 1, cy + depth - back};
-        points[2] = {cx, cy - back};
-        break;
-    case ArrowDirection::kDown:
-        points[0] = {cx - half, cy - back};
-        points[1] = {cx + half + 1, cy - back};
-        points[2] = {cx, cy + depth - back + 1};
-        break;
-    case ArrowDirection::kLeft:
-        points[0] = {cx + depth - back, cy - half};
-        points[1] = {cx + depth - back, cy + half + 1};
-        points[2] = {cx - back, cy};
-        break;
-    case ArrowDirection::kRight:
-        points[0] = {cx - back, cy - half};
-        points[1] = {cx - back, cy + half + 1};
-        points[2] = {cx + depth - back + 1, cy};
-        break;
+    const bool vertical = direction == ArrowDirection::kUp || direction == ArrowDirection::kDown;
+    const bool tipFirst = direction == ArrowDirection::kUp || direction == ArrowDirection::kLeft;
+    const LONG start = (vertical ? cy : cx) - (half + 1) / 2;
+    UniqueRegion arrow(CreateRectRgn(0, 0, 0, 0));
+    for (int line = 0; line <= half; ++line) {
+        const LONG spread = tipFirst ? line : half - line;
+        const LONG at = start + line;
+        RECT part = vertical ? RECT{cx - spread, at, cx + spread + 1, at + 1}
+                             : RECT{at, cy - spread, at + 1, cy + spread + 1};
+        UniqueRegion piece(CreateRectRgnIndirect(&part));
+        if (arrow && piece) {
+            CombineRgn(arrow.get(), arrow.get(), piece.get(), RGN_OR);
+        }
     }
+    return arrow;
 }
 
 }  // namespace
@@ -108,13 +100,10 @@ void DrawButtonFace(HDC dc, const RECT& outline, const FaceLook& look, int schem
 void DrawArrow(HDC dc, const RECT& area, ArrowDirection direction, const FaceLook& look, int scheme)
 {
     const int side = std::min(area.right - area.left, area.bottom - area.top);
-    const int half = std::clamp(side / 4, 1, 4);
     if (side < 4) {
         return;
     }
-    POINT points[3];
-    ArrowPoints(area, direction, half, points);
-    UniqueRegion region(CreatePolygonRgn(points, 3, WINDING));
+    UniqueRegion region = ArrowRegion(area, direction, std::clamp(side / 4, 1, 4));
     if (!region) {
         return;
     }

@@ -27,9 +27,11 @@ GradientState InsideState(const SkinState& state)
     return state.hot ? GradientState::kHot : GradientState::kNormal;
 }
 
+// The region of an elliptic region's bounds falls a pixel short of what Ellipse() paints on the
+// same bounds at the right and bottom: one more pixel each way makes the two cover alike.
 void FillEllipseGradient(HDC dc, const RECT& bounds, const Gradient& gradient)
 {
-    UniqueRegion ellipse(CreateEllipticRgn(bounds.left, bounds.top, bounds.right, bounds.bottom));
+    UniqueRegion ellipse(CreateEllipticRgn(bounds.left, bounds.top, bounds.right + 1, bounds.bottom + 1));
     if (ellipse) {
         FillGradientIn(dc, bounds, gradient, ellipse.get());
     }

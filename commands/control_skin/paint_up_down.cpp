@@ -14,7 +14,8 @@ struct Half {
     UpDownHalf which;
 };
 
-bool MouseHeld(HWND window) { return GetCapture() == window && (GetKeyState(VK_LBUTTON) & 0x8000) != 0; }
+// The up-down holds the mouse from the press of a button to its release.
+bool MouseHeld(HWND window) { return GetCapture() == window; }
 
 void Split(const RECT& client, bool horizontal, Half halves[2])
 {

@@ -46,14 +46,10 @@ void Redraw(HWND window)
     }
 }
 
-// The edit box an up-down works with, when the skin has it.
-SkinRecord* BuddyRecord(HWND upDown)
+// The skinned edit box the window is, or null.
+SkinRecord* EditRecord(HWND window)
 {
-    auto buddy = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
-    if (!buddy) {
-        return nullptr;
-    }
-    SkinRecord* record = FindSkinRecord(buddy);
+    SkinRecord* record = window ? FindSkinRecord(window) : nullptr;
     return record && record->attached && record->kind == SkinKind::kEditBox ? record : nullptr;
 }
 
@@ -64,23 +60,25 @@ void LinkBuddy(SkinRecord& upDown)
     if (buddy) {
         AttachSkin(buddy);
     }
-    SkinRecord* edit = BuddyRecord(upDown.window);
+    SkinRecord* edit = EditRecord(buddy);
     if (!edit) {
         return;
     }
     const LONG_PTR style = GetWindowLongPtrW(upDown.window, GWL_STYLE);
+    upDown.linkedEdit = buddy;
     upDown.state.linkedRight = edit->state.linkedRight = (style & UDS_ALIGNRIGHT) != 0;
     upDown.state.linkedLeft = edit->state.linkedLeft = (style & UDS_ALIGNLEFT) != 0;
-    Redraw(edit->window);
+    Redraw(buddy);
 }
 
-void UnlinkBuddy(const SkinRecord& upDown)
+void UnlinkBuddy(SkinRecord& upDown)
 {
-    if (SkinRecord* edit = BuddyRecord(upDown.window)) {
+    if (SkinRecord* edit = EditRecord(upDown.linkedEdit)) {
         edit->state.linkedLeft = false;
         edit->state.linkedRight = false;
         Redraw(edit->window);
     }
+    upDown.linkedEdit = nullptr;
 }
 
 // A new record with the skin's procedure in place; null when either fails.
@@ -119,6 +117,7 @@ void AttachSkin(HWND window)
         return;
     }
     record->state = InitialState(window, *kind);
+    record->linkedEdit = nullptr;
     record->backColour = GetSysColor(COLOR_BTNFACE);
     record->textColour = GetSysColor(COLOR_BTNTEXT);
     if (HDC dc = GetDC(window)) {

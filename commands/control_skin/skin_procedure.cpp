@@ -104,10 +104,19 @@ UpDownHalf HalfUnder(HWND window, LPARAM position, bool horizontal)
     return GET_Y_LPARAM(position) < client.bottom / 2 ? UpDownHalf::kFirst : UpDownHalf::kSecond;
 }
 
+// A window holding the mouse (an open list) also hears of moves outside it.
+bool IsInside(HWND window, LPARAM position)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    return PtInRect(&client, point) != FALSE;
+}
+
 LRESULT OnMouseMove(SkinRecord& record, WPARAM wParam, LPARAM lParam)
 {
     bool changed = false;
-    if (!(wParam & kAnyMouseButton) && !record.state.hot) {
+    if (!(wParam & kAnyMouseButton) && !record.state.hot && IsInside(record.window, lParam)) {
         record.state.hot = true;
         TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, record.window, 0};
         TrackMouseEvent(&leave);
@@ -214,7 +223,8 @@ LRESULT OnLeftButton(SkinRecord& record, UINT message, WPARAM wParam, LPARAM lPa
 {
     const bool down = message == WM_LBUTTONDOWN;
     // The up-down runs its own press; the skin only watches it end.
-    if (Is(record, SkinKind::kComboBox) || (Is(record, SkinKind::kUpDown) && !down)) {
+    const bool followsPress = Is(record, SkinKind::kComboBox) || Is(record, SkinKind::kDropDownList);
+    if (followsPress || (Is(record, SkinKind::kUpDown) && !down)) {
         record.state.pressed = down;
         return SavedThenPaint(record, message, wParam, lParam);
     }

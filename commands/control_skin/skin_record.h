@@ -54,6 +54,8 @@ struct SkinRecord {
     bool attached = true;
     SkinState state;
     WNDPROC savedProcedure = nullptr;
+    // An up-down's edit box when the two are linked.
+    HWND linkedEdit = nullptr;
     COLORREF backColour = 0;
     COLORREF textColour = 0;
 };

@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "commands/control_skin/control_skin.h"
-#include "tools/automation/screenshot.h"
 
 namespace skin_test {
 namespace {
@@ -65,7 +64,11 @@ long GdiTableEntries()
 #else
     constexpr size_t kTableOffset = 0x94;
 #endif
-    auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    PROCESS_BASIC_INFORMATION process{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) != 0) {
+        return -1;
+    }
+    auto* peb = reinterpret_cast<const unsigned char*>(process.PebBaseAddress);
     const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kTableOffset);
     if (!table) {
         return -1;
@@ -138,8 +141,34 @@ void Pump(DWORD milliseconds)
 
 std::optional<automation::Image> Capture(HWND window)
 {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC windowDc = GetWindowDC(window);
+    if (!windowDc || width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(windowDc);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
     GdiFlush();
-    return automation::CaptureWindow(window);
+    automation::Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
+    const auto* pixel = static_cast<const uint8_t*>(bits);
+    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i, pixel += 4) {
+        image.rgb[i * 3] = pixel[2];
+        image.rgb[i * 3 + 1] = pixel[1];
+        image.rgb[i * 3 + 2] = pixel[0];
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    ReleaseDC(window, windowDc);
+    return image;
 }
 
 COLORREF PixelOf(const automation::Image& image, int x, int y)

@@ -1,6 +1,6 @@
 // Real windows for the skin's tests: a borderless host window at a fixed place on the screen
 // whose colour request answers with known colours, controls created on it, a message pump, pixels
-// read back from the screen, the gradient colours GDI gives a pixel, and counts of live GDI
+// read back from the windows, the gradient colours GDI gives a pixel, and counts of live GDI
 // objects and windows.
 #pragma once
 
@@ -42,7 +42,7 @@ HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, D
 // Dispatches waiting messages for about the given time.
 void Pump(DWORD milliseconds);
 
-// What the window shows on the screen now, in window coordinates.
+// What the window shows now, read through its window context, in window coordinates.
 std::optional<automation::Image> Capture(HWND window);
 COLORREF PixelOf(const automation::Image& image, int x, int y);
 
