@@ -31,10 +31,24 @@ LRESULT Saved(const SkinRecord& record, UINT message, WPARAM wParam, LPARAM lPar
     return CallWindowProcW(record.savedProcedure, record.window, message, wParam, lParam);
 }
 
-void PaintIfSkinned(HWND window)
+bool IsSkinned(HWND window)
 {
     SkinRecord* record = FindSkinRecord(window);
-    if (record && record->attached) {
+    return record && record->attached;
+}
+
+// The parent is asked for the colours before each paint as well: a unit may keep the erase
+// message to itself, and its colours may have changed since.
+void PaintIfSkinned(HWND window)
+{
+    if (!IsSkinned(window) || !IsWindowVisible(window)) {
+        return;
+    }
+    if (HDC dc = GetDC(window)) {
+        RememberParentColours(window, dc);
+        ReleaseDC(window, dc);
+    }
+    if (SkinRecord* record = FindSkinRecord(window); record && record->attached) {
         PaintSkinned(*record, CurrentScheme());
     }
 }
