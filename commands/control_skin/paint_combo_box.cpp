@@ -15,9 +15,12 @@ constexpr int kFrameWidth = 2;
 constexpr COLORREF kHotFrame = RGB(229, 151, 0);
 constexpr COLORREF kFocusFrame = RGB(105, 130, 238);
 
-// The focus is on the box or, for a box with an edit field, on that field.
+// The focus is on the box; a box with an edit field hands it on to the field.
 bool HasFocus(const SkinRecord& record)
 {
+    if (record.state.dropDownList) {
+        return record.state.focused;
+    }
     HWND focus = GetFocus();
     return record.state.focused || (focus && IsChild(record.window, focus));
 }

@@ -13,11 +13,6 @@ namespace {
 constexpr UINT kRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW;
 constexpr LONG_PTR kComboTypeMask = 0x03;
 
-bool IsButtonKind(SkinKind kind)
-{
-    return kind == SkinKind::kPushButton || kind == SkinKind::kCheckBox || kind == SkinKind::kRadioButton;
-}
-
 SkinState InitialState(HWND window, SkinKind kind)
 {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);

@@ -99,6 +99,11 @@ bool IsSkinnedKind(SkinKind kind)
     return kind < SkinKind::kScrollBar || kind > SkinKind::kTrackBar;
 }
 
+bool IsButtonKind(SkinKind kind)
+{
+    return kind == SkinKind::kPushButton || kind == SkinKind::kCheckBox || kind == SkinKind::kRadioButton;
+}
+
 std::optional<SkinKind> SkinnedKindOf(HWND window)
 {
     std::wstring className = ClassNameOf(window);

@@ -22,6 +22,8 @@ struct ControlFacts {
 // calendars, tab controls, progress bars and track bars have a kind but are never skinned.
 std::optional<SkinKind> ClassifyControl(const ControlFacts& facts);
 bool IsSkinnedKind(SkinKind kind);
+// Push buttons, check boxes and radio buttons: the kinds that follow the button messages.
+bool IsButtonKind(SkinKind kind);
 
 // The kind to skin the window as, or nothing when the window keeps its own look.
 std::optional<SkinKind> SkinnedKindOf(HWND window);

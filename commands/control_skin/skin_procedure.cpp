@@ -19,11 +19,6 @@ namespace {
 
 constexpr WPARAM kAnyMouseButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
-bool IsButtonKind(SkinKind kind)
-{
-    return kind == SkinKind::kPushButton || kind == SkinKind::kCheckBox || kind == SkinKind::kRadioButton;
-}
-
 bool Is(const SkinRecord& record, SkinKind kind) { return record.kind == kind; }
 
 LRESULT Saved(const SkinRecord& record, UINT message, WPARAM wParam, LPARAM lParam)

@@ -12,11 +12,6 @@ namespace {
 
 using rt::skin::Gradient;
 using skin_test::GradientAt;
-using skin_test::Near;
-
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                         \
-    EXPECT_TRUE(Near(actual, expected, tolerance))                                                         \
-        << "at " << #actual << ": " << skin_test::ColourText(actual) << ", expected " << skin_test::ColourText(expected)
 
 constexpr int kWidth = 120;
 constexpr int kHeight = 20;
@@ -30,12 +25,6 @@ constexpr Gradient kDot = {RGB(173, 223, 165), RGB(41, 170, 33), RGB(41, 170, 33
 constexpr Gradient kDotDisabled = {RGB(214, 215, 206), RGB(198, 195, 189), RGB(198, 195, 189), RGB(198, 190, 181)};
 constexpr int kTickStart[7] = {2, 3, 4, 3, 2, 1, 0};
 
-COLORREF Less(COLORREF colour, int amount)
-{
-    auto part = [amount](int value) { return value > amount ? value - amount : 0; };
-    return RGB(part(GetRValue(colour)), part(GetGValue(colour)), part(GetBValue(colour)));
-}
-
 struct ChoicePixels : ::testing::Test {
     skin_test::HostWindow host;
     skin_test::SkinOn skin{rt::kSkinOlive};
@@ -45,11 +34,6 @@ struct ChoicePixels : ::testing::Test {
         HWND control = host.add(L"Button", L"Choice", style, RECT{20, 20, 20 + kWidth, 20 + height});
         skin_test::Pump(20);
         return control;
-    }
-    static automation::Image Shot(HWND control)
-    {
-        std::optional<automation::Image> image = skin_test::Capture(control);
-        return image ? *image : automation::Image{};
     }
     static void Hover(HWND control)
     {
@@ -84,7 +68,7 @@ void ExpectTick(const automation::Image& image, COLORREF tick)
             if (inTick) {
                 EXPECT_COLOUR(pixel, tick, 0);
             } else {
-                EXPECT_FALSE(Near(pixel, tick, 0)) << "row " << y;
+                EXPECT_FALSE(skin_test::Near(pixel, tick, 0)) << "row " << y;
             }
         }
     }
@@ -102,7 +86,7 @@ void ExpectSquare(const automation::Image& image, COLORREF colour)
 TEST_F(ChoicePixels, CheckBoxBoxAndBackground)
 {
     HWND box = add(BS_AUTOCHECKBOX);
-    automation::Image image = Shot(box);
+    automation::Image image = skin_test::Shot(box);
     ExpectBox(image, 0, 0, kBoxOutline, kInsideNormal);
     // Unchecked and cold, the inside is the gradient all through.
     EXPECT_COLOUR(skin_test::PixelOf(image, 6, 6), GradientAt(kInsideNormal, RECT{1, 1, 12, 12}, 6, 6), 1);
@@ -114,36 +98,36 @@ TEST_F(ChoicePixels, CheckBoxTickIsSevenColumnsThreePixelsTall)
 {
     HWND box = add(BS_AUTOCHECKBOX);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
-    ExpectTick(Shot(box), kTick);
+    ExpectTick(skin_test::Shot(box), kTick);
 }
 
 TEST_F(ChoicePixels, CheckBoxHotAndPressed)
 {
     HWND box = add(BS_AUTOCHECKBOX);
     Hover(box);
-    automation::Image hot = Shot(box);
+    automation::Image hot = skin_test::Shot(box);
     ExpectBox(hot, 0, 0, kBoxOutline, kCheckHot);
     EXPECT_COLOUR(skin_test::PixelOf(hot, 6, 6), RGB(231, 231, 231), 0);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
-    automation::Image hotChecked = Shot(box);
+    automation::Image hotChecked = skin_test::Shot(box);
     EXPECT_COLOUR(skin_test::PixelOf(hotChecked, 3, 3), RGB(247, 247, 247), 0);
     ExpectTick(hotChecked, kTick);
     SendMessageW(box, BM_SETSTATE, TRUE, 0);
-    ExpectBox(Shot(box), 0, 0, kBoxOutline, kInsidePressed);
+    ExpectBox(skin_test::Shot(box), 0, 0, kBoxOutline, kInsidePressed);
 }
 
 TEST_F(ChoicePixels, CheckBoxIndeterminateSquareByState)
 {
     HWND box = add(BS_AUTO3STATE);
     SendMessageW(box, BM_SETCHECK, BST_INDETERMINATE, 0);
-    ExpectSquare(Shot(box), RGB(115, 195, 115));
+    ExpectSquare(skin_test::Shot(box), RGB(115, 195, 115));
     Hover(box);
-    ExpectSquare(Shot(box), RGB(33, 162, 33));
+    ExpectSquare(skin_test::Shot(box), RGB(33, 162, 33));
     SendMessageW(box, BM_SETSTATE, TRUE, 0);
-    ExpectSquare(Shot(box), RGB(24, 138, 24));
+    ExpectSquare(skin_test::Shot(box), RGB(24, 138, 24));
     SendMessageW(box, BM_SETSTATE, FALSE, 0);
     EnableWindow(box, FALSE);
-    ExpectSquare(Shot(box), RGB(206, 203, 189));
+    ExpectSquare(skin_test::Shot(box), RGB(206, 203, 189));
 }
 
 TEST_F(ChoicePixels, CheckBoxDisabled)
@@ -151,8 +135,8 @@ TEST_F(ChoicePixels, CheckBoxDisabled)
     HWND box = add(BS_AUTOCHECKBOX);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
     EnableWindow(box, FALSE);
-    automation::Image image = Shot(box);
-    const COLORREF outline = Less(GetSysColor(COLOR_BTNFACE), 0x20);
+    automation::Image image = skin_test::Shot(box);
+    const COLORREF outline = skin_test::Less(GetSysColor(COLOR_BTNFACE), 0x20);
     EXPECT_COLOUR(skin_test::PixelOf(image, 0, 6), outline, 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 1, 1), RGB(255, 255, 255), 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 11, 11), RGB(255, 255, 255), 0);
@@ -161,16 +145,16 @@ TEST_F(ChoicePixels, CheckBoxDisabled)
 
 TEST_F(ChoicePixels, CheckBoxLayoutStyles)
 {
-    automation::Image right = Shot(add(BS_AUTOCHECKBOX | BS_LEFTTEXT));
+    automation::Image right = skin_test::Shot(add(BS_AUTOCHECKBOX | BS_LEFTTEXT));
     ExpectBox(right, kWidth - 13, 0, kBoxOutline, kInsideNormal);
     DestroyWindow(FindWindowExW(host.get(), nullptr, L"Button", nullptr));
-    automation::Image centred = Shot(add(BS_AUTOCHECKBOX | BS_VCENTER, 30));
+    automation::Image centred = skin_test::Shot(add(BS_AUTOCHECKBOX | BS_VCENTER, 30));
     ExpectBox(centred, 0, (30 - 13) / 2, kBoxOutline, kInsideNormal);
     DestroyWindow(FindWindowExW(host.get(), nullptr, L"Button", nullptr));
-    automation::Image bottom = Shot(add(BS_AUTOCHECKBOX | BS_BOTTOM, 30));
+    automation::Image bottom = skin_test::Shot(add(BS_AUTOCHECKBOX | BS_BOTTOM, 30));
     ExpectBox(bottom, 0, 30 - 13, kBoxOutline, kInsideNormal);
     DestroyWindow(FindWindowExW(host.get(), nullptr, L"Button", nullptr));
-    automation::Image top = Shot(add(BS_AUTOCHECKBOX | BS_TOP, 30));
+    automation::Image top = skin_test::Shot(add(BS_AUTOCHECKBOX | BS_TOP, 30));
     ExpectBox(top, 0, 0, kBoxOutline, kInsideNormal);
 }
 
@@ -181,7 +165,7 @@ constexpr RECT kDotArea{4, 5, 9, 10};
 TEST_F(ChoicePixels, RadioRingAndDisc)
 {
     HWND radio = add(BS_AUTORADIOBUTTON);
-    automation::Image image = Shot(radio);
+    automation::Image image = skin_test::Shot(radio);
     EXPECT_COLOUR(skin_test::PixelOf(image, 0, 7), RGB(33, 85, 132), 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 12, 7), RGB(33, 85, 132), 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 6, 1), RGB(33, 85, 132), 0);
@@ -194,16 +178,16 @@ TEST_F(ChoicePixels, RadioCheckedDot)
 {
     HWND radio = add(BS_AUTORADIOBUTTON);
     SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
-    automation::Image image = Shot(radio);
+    automation::Image image = skin_test::Shot(radio);
     EXPECT_COLOUR(skin_test::PixelOf(image, 3, 7), RGB(156, 203, 148), 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 9, 7), RGB(156, 203, 148), 0);
     for (auto [x, y] : {std::pair{6, 7}, std::pair{4, 7}, std::pair{6, 5}, std::pair{8, 7}, std::pair{6, 9}}) {
         EXPECT_COLOUR(skin_test::PixelOf(image, x, y), GradientAt(kDot, kDotArea, x, y), 1) << x << "," << y;
     }
     EnableWindow(radio, FALSE);
-    automation::Image disabled = Shot(radio);
-    EXPECT_COLOUR(skin_test::PixelOf(disabled, 0, 7), Less(GetSysColor(COLOR_BTNFACE), 0x20), 0);
-    EXPECT_COLOUR(skin_test::PixelOf(disabled, 1, 7), Less(GetSysColor(COLOR_BTNFACE), 0x10), 0);
+    automation::Image disabled = skin_test::Shot(radio);
+    EXPECT_COLOUR(skin_test::PixelOf(disabled, 0, 7), skin_test::Less(GetSysColor(COLOR_BTNFACE), 0x20), 0);
+    EXPECT_COLOUR(skin_test::PixelOf(disabled, 1, 7), skin_test::Less(GetSysColor(COLOR_BTNFACE), 0x10), 0);
     EXPECT_COLOUR(skin_test::PixelOf(disabled, 3, 7), RGB(214, 211, 206), 0);
     EXPECT_COLOUR(skin_test::PixelOf(disabled, 6, 7), GradientAt(kDotDisabled, kDotArea, 6, 7), 1);
     EXPECT_COLOUR(skin_test::PixelOf(disabled, 10, 7), RGB(255, 255, 255), 0);
@@ -213,24 +197,24 @@ TEST_F(ChoicePixels, RadioHotAndPressed)
 {
     HWND radio = add(BS_AUTORADIOBUTTON);
     Hover(radio);
-    automation::Image hot = Shot(radio);
+    automation::Image hot = skin_test::Shot(radio);
     EXPECT_COLOUR(skin_test::PixelOf(hot, 6, 7), RGB(247, 239, 222), 0);
     EXPECT_COLOUR(skin_test::PixelOf(hot, 3, 7), GradientAt(kRadioHot, kGradientArea, 3, 7), 1);
     SendMessageW(radio, BM_SETSTATE, TRUE, 0);
-    automation::Image pressed = Shot(radio);
+    automation::Image pressed = skin_test::Shot(radio);
     EXPECT_COLOUR(skin_test::PixelOf(pressed, 6, 7), GradientAt(kInsidePressed, kGradientArea, 6, 7), 1);
 }
 
 TEST_F(ChoicePixels, RadioLayoutStyles)
 {
-    automation::Image right = Shot(add(BS_AUTORADIOBUTTON | BS_LEFTTEXT));
+    automation::Image right = skin_test::Shot(add(BS_AUTORADIOBUTTON | BS_LEFTTEXT));
     EXPECT_COLOUR(skin_test::PixelOf(right, kWidth - 16 + 1, 7), RGB(33, 85, 132), 0);
     DestroyWindow(FindWindowExW(host.get(), nullptr, L"Button", nullptr));
-    automation::Image centred = Shot(add(BS_AUTORADIOBUTTON | BS_VCENTER, 31));
+    automation::Image centred = skin_test::Shot(add(BS_AUTORADIOBUTTON | BS_VCENTER, 31));
     const int top = (31 - 15) / 2;
     EXPECT_COLOUR(skin_test::PixelOf(centred, 0, top + 7), RGB(33, 85, 132), 0);
     DestroyWindow(FindWindowExW(host.get(), nullptr, L"Button", nullptr));
-    automation::Image bottom = Shot(add(BS_AUTORADIOBUTTON | BS_BOTTOM, 31));
+    automation::Image bottom = skin_test::Shot(add(BS_AUTORADIOBUTTON | BS_BOTTOM, 31));
     EXPECT_COLOUR(skin_test::PixelOf(bottom, 0, 31 - 16 + 7), RGB(33, 85, 132), 0);
 }
 

@@ -15,11 +15,6 @@
 
 namespace {
 
-using skin_test::Near;
-
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                         \
-    EXPECT_TRUE(Near(actual, expected, tolerance))                                                         \
-        << "at " << #actual << ": " << skin_test::ColourText(actual) << ", expected " << skin_test::ColourText(expected)
 
 const COLORREF kSchemeColours[3] = {RGB(123, 158, 189), RGB(164, 185, 127), RGB(198, 197, 215)};
 
@@ -44,12 +39,6 @@ void ExpectAllDifferent(const std::map<std::string, std::vector<uint8_t>>& looks
             EXPECT_NE(a->second, b->second) << a->first << " looks like " << b->first;
         }
     }
-}
-
-automation::Image Shot(HWND window)
-{
-    std::optional<automation::Image> image = skin_test::Capture(window);
-    return image ? *image : automation::Image{};
 }
 
 // The mouse away from every test window, so that only the test's own messages make a control hot.
@@ -85,29 +74,29 @@ TEST_P(ComboUpDownLook, TheComboBoxsButtonShowsEachState)
     const RECT button{w - 2 - buttonWidth, 2, w - 2, h - 2};
     std::map<std::string, std::vector<uint8_t>> looks;
 
-    automation::Image normal = Shot(combo);
+    automation::Image normal = skin_test::Shot(combo);
     EXPECT_COLOUR(skin_test::PixelOf(normal, 0, h / 2), kSchemeColours[scheme - 1], 0);
     EXPECT_COLOUR(skin_test::PixelOf(normal, 1, h / 2), GetSysColor(COLOR_WINDOW), 0);
     looks["normal"] = Part(normal, button);
 
     SetCursorPos(window.right - 5, window.top + 5);
     SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(w - 5, 5));
-    looks["hot"] = Part(Shot(combo), button);
+    looks["hot"] = Part(skin_test::Shot(combo), button);
     MouseAway();
     SendMessageW(combo, WM_MOUSELEAVE, 0, 0);
 
     SendMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(w - 5, h / 2));
-    looks["pressed"] = Part(Shot(combo), button);
+    looks["pressed"] = Part(skin_test::Shot(combo), button);
     SendMessageW(combo, WM_LBUTTONUP, 0, MAKELPARAM(w - 5, h / 2));
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     skin_test::Pump(20);
 
     SetFocus(combo);
-    looks["focused"] = Part(Shot(combo), button);
+    looks["focused"] = Part(skin_test::Shot(combo), button);
     SetFocus(nullptr);
 
     EnableWindow(combo, FALSE);
-    automation::Image disabled = Shot(combo);
+    automation::Image disabled = skin_test::Shot(combo);
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_COLOUR(skin_test::PixelOf(disabled, 0, h / 2),
                   RGB(GetRValue(face) - 0x20, GetGValue(face) - 0x20, GetBValue(face) - 0x20), 0);
@@ -132,7 +121,7 @@ TEST_P(ComboUpDownLook, TheOpenListsFrameShowsEachState)
     HWND list = info.hwndList;
     ASSERT_TRUE(IsWindowVisible(list));
     auto frame = [&] {
-        automation::Image image = Shot(list);
+        automation::Image image = skin_test::Shot(list);
         return skin_test::PixelOf(image, 0, image.height / 2);
     };
     std::map<std::string, std::vector<uint8_t>> looks;
@@ -176,7 +165,7 @@ TEST_P(ComboUpDownLook, TheUpDownsHalvesShowEachState)
     skin_test::Pump(30);
     const RECT upper{0, 0, 18, 20};
     std::map<std::string, std::vector<uint8_t>> looks;
-    automation::Image normal = Shot(upDown);
+    automation::Image normal = skin_test::Shot(upDown);
     looks["normal"] = Part(normal, upper);
     // The two halves are two buttons with opposite arrows.
     EXPECT_NE(Part(normal, upper), Part(normal, RECT{0, 20, 18, 40}));
@@ -185,24 +174,24 @@ TEST_P(ComboUpDownLook, TheUpDownsHalvesShowEachState)
     GetWindowRect(upDown, &window);
     SetCursorPos(window.left + 9, window.top + 5);
     SendMessageW(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(9, 5));
-    automation::Image hot = Shot(upDown);
+    automation::Image hot = skin_test::Shot(upDown);
     looks["hot"] = Part(hot, upper);
     // Only the half under the mouse is hot.
     EXPECT_EQ(Part(hot, RECT{0, 20, 18, 40}), Part(normal, RECT{0, 20, 18, 40}));
 
     SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 5));
     UpdateWindow(upDown);
-    looks["pressed"] = Part(Shot(upDown), upper);
+    looks["pressed"] = Part(skin_test::Shot(upDown), upper);
     SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(9, 5));
     MouseAway();
     SendMessageW(upDown, WM_MOUSELEAVE, 0, 0);
 
     SendMessageW(upDown, WM_SETFOCUS, 0, 0);
-    looks["focused"] = Part(Shot(upDown), upper);
+    looks["focused"] = Part(skin_test::Shot(upDown), upper);
     SendMessageW(upDown, WM_KILLFOCUS, 0, 0);
 
     EnableWindow(upDown, FALSE);
-    looks["disabled"] = Part(Shot(upDown), upper);
+    looks["disabled"] = Part(skin_test::Shot(upDown), upper);
     ExpectAllDifferent(looks);
 }
 
@@ -212,14 +201,14 @@ TEST_P(ComboUpDownLook, AHorizontalUpDownSplitsLeftAndRight)
     HWND upDown = host.add(UPDOWN_CLASSW, L"", UDS_HORZ, RECT{20, 20, 60, 38});
     skin_test::SkinOn skin(GetParam());
     skin_test::Pump(30);
-    automation::Image normal = Shot(upDown);
+    automation::Image normal = skin_test::Shot(upDown);
     const RECT left{0, 0, 20, 18};
     const RECT right{20, 0, 40, 18};
     RECT window;
     GetWindowRect(upDown, &window);
     SetCursorPos(window.left + 30, window.top + 9);
     SendMessageW(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(30, 9));
-    automation::Image hot = Shot(upDown);
+    automation::Image hot = skin_test::Shot(upDown);
     EXPECT_EQ(Part(hot, left), Part(normal, left));
     EXPECT_NE(Part(hot, right), Part(normal, right));
 }

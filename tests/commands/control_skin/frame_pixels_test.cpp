@@ -13,26 +13,9 @@
 
 namespace {
 
-using skin_test::Near;
-
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                         \
-    EXPECT_TRUE(Near(actual, expected, tolerance))                                                         \
-        << "at " << #actual << ": " << skin_test::ColourText(actual) << ", expected " << skin_test::ColourText(expected)
 
 const COLORREF kSchemeColours[3] = {RGB(123, 158, 189), RGB(164, 185, 127), RGB(198, 197, 215)};
 constexpr COLORREF kGroupFrame = RGB(191, 184, 191);
-
-COLORREF Less(COLORREF colour, int amount)
-{
-    auto part = [amount](int value) { return value > amount ? value - amount : 0; };
-    return RGB(part(GetRValue(colour)), part(GetGValue(colour)), part(GetBValue(colour)));
-}
-
-automation::Image Shot(HWND window)
-{
-    std::optional<automation::Image> image = skin_test::Capture(window);
-    return image ? *image : automation::Image{};
-}
 
 void ExpectEditFrame(const automation::Image& image, COLORREF outer, COLORREF inner)
 {
@@ -63,13 +46,13 @@ TEST_P(EditFramePixels, BorderedEditBoxesGetTheSchemeFrame)
     skin_test::SkinOn skin(scheme);
     skin_test::Pump(30);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    ExpectEditFrame(Shot(sunken), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
-    ExpectEditFrame(Shot(edged), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
-    ExpectEditFrame(Shot(readOnly), kSchemeColours[scheme - 1], face);
-    ExpectEditFrame(Shot(disabled), Less(face, 0x20), face);
+    ExpectEditFrame(skin_test::Shot(sunken), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
+    ExpectEditFrame(skin_test::Shot(edged), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
+    ExpectEditFrame(skin_test::Shot(readOnly), kSchemeColours[scheme - 1], face);
+    ExpectEditFrame(skin_test::Shot(disabled), skin_test::Less(face, 0x20), face);
     // Enabled again, the frame follows.
     EnableWindow(disabled, TRUE);
-    ExpectEditFrame(Shot(disabled), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
+    ExpectEditFrame(skin_test::Shot(disabled), kSchemeColours[scheme - 1], GetSysColor(COLOR_WINDOW));
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, EditFramePixels, ::testing::Values(1, 2, 3));
@@ -79,10 +62,10 @@ TEST(EditFrame, ABorderlessEditBoxKeepsItsOwnLook)
     skin_test::HostWindow host;
     HWND bare = host.add(L"Edit", L"abc", 0, RECT{20, 20, 120, 42});
     skin_test::Pump(30);
-    automation::Image before = Shot(bare);
+    automation::Image before = skin_test::Shot(bare);
     skin_test::SkinOn skin(rt::kSkinBlue);
     skin_test::Pump(30);
-    automation::Image after = Shot(bare);
+    automation::Image after = skin_test::Shot(bare);
     EXPECT_EQ(before.rgb, after.rgb);
 }
 
@@ -101,20 +84,20 @@ TEST(EditFrame, ALinkedUpDownGetsAWhiteLineDownTheEditBoxsEdge)
     ShowWindow(rightSpin, SW_HIDE);
     ShowWindow(leftSpin, SW_HIDE);
     skin_test::Pump(30);
-    automation::Image rightImage = Shot(right);
+    automation::Image rightImage = skin_test::Shot(right);
     const int h = rightImage.height;
     EXPECT_COLOUR(skin_test::PixelOf(rightImage, rightImage.width - 1, h / 2), RGB(255, 255, 255), 0);
     EXPECT_COLOUR(skin_test::PixelOf(rightImage, rightImage.width - 1, 0), kSchemeColours[2], 0);
     EXPECT_COLOUR(skin_test::PixelOf(rightImage, 0, h / 2), kSchemeColours[2], 0);
-    automation::Image leftImage = Shot(left);
+    automation::Image leftImage = skin_test::Shot(left);
     EXPECT_COLOUR(skin_test::PixelOf(leftImage, 0, h / 2), RGB(255, 255, 255), 0);
     EXPECT_COLOUR(skin_test::PixelOf(leftImage, leftImage.width - 1, h / 2), kSchemeColours[2], 0);
-    automation::Image aloneImage = Shot(alone);
+    automation::Image aloneImage = skin_test::Shot(alone);
     EXPECT_COLOUR(skin_test::PixelOf(aloneImage, aloneImage.width - 1, h / 2), kSchemeColours[2], 0);
     // Once the up-down is gone, so is the line.
     DestroyWindow(rightSpin);
     RedrawWindow(right, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    EXPECT_COLOUR(skin_test::PixelOf(Shot(right), rightImage.width - 1, h / 2), kSchemeColours[2], 0);
+    EXPECT_COLOUR(skin_test::PixelOf(skin_test::Shot(right), rightImage.width - 1, h / 2), kSchemeColours[2], 0);
 }
 
 // The group box's caption size in its own font, as the control measures it.
@@ -175,7 +158,7 @@ TEST_F(GroupBoxPixels, LeftCaptionClearsTheLineFromEightToOnePastTheText)
     HWND group = add(0, L"Group");
     const SIZE caption = CaptionSize(group, L"Group");
     const int top = caption.cy / 2;
-    automation::Image image = Shot(group);
+    automation::Image image = skin_test::Shot(group);
     ExpectGroupFrame(image, top);
     EXPECT_COLOUR(skin_test::PixelOf(image, 7, top), kGroupFrame, 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, 8, top), skin_test::kParentBack, 0);
@@ -189,7 +172,7 @@ TEST_F(GroupBoxPixels, CentredCaptionClearsFivePixelsEachSide)
     const SIZE caption = CaptionSize(group, L"Group");
     const int top = caption.cy / 2;
     const int left = (kGroupWidth - caption.cx) / 2;
-    automation::Image image = Shot(group);
+    automation::Image image = skin_test::Shot(group);
     ExpectGroupFrame(image, top);
     EXPECT_COLOUR(skin_test::PixelOf(image, left - 6, top), kGroupFrame, 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, left - 5, top), skin_test::kParentBack, 0);
@@ -204,7 +187,7 @@ TEST_F(GroupBoxPixels, RightCaptionClearsOnlyUnderTheText)
     const SIZE caption = CaptionSize(group, L"Group");
     const int top = caption.cy / 2;
     const int left = kGroupWidth - 10 - caption.cx;
-    automation::Image image = Shot(group);
+    automation::Image image = skin_test::Shot(group);
     ExpectGroupFrame(image, top);
     EXPECT_COLOUR(skin_test::PixelOf(image, left - 1, top), kGroupFrame, 0);
     EXPECT_COLOUR(skin_test::PixelOf(image, left + caption.cx, top), kGroupFrame, 0);
@@ -218,7 +201,7 @@ TEST_F(GroupBoxPixels, WithoutCaptionTheFrameRunsAtHalfALine)
     GetTextMetricsW(dc, &metrics);
     ReleaseDC(group, dc);
     const int top = metrics.tmHeight / 2;
-    automation::Image image = Shot(group);
+    automation::Image image = skin_test::Shot(group);
     ExpectGroupFrame(image, top);
     EXPECT_COLOUR(skin_test::PixelOf(image, 10, top), kGroupFrame, 0);
 }

@@ -14,7 +14,6 @@ namespace {
 
 using rt::skin::Gradient;
 using skin_test::GradientAt;
-using skin_test::Near;
 
 constexpr Gradient Vertical(COLORREF top, COLORREF bottom) { return {top, top, bottom, bottom}; }
 constexpr Gradient Flat(COLORREF colour) { return {colour, colour, colour, colour}; }
@@ -44,16 +43,6 @@ enum Row { kPressed = 0, kHot, kChecked, kFocused, kNormalBand, kInnerPressed, k
 constexpr int kWidth = 100;
 constexpr int kHeight = 30;
 
-COLORREF Less(COLORREF colour, int amount)
-{
-    auto part = [amount](int value) { return value > amount ? value - amount : 0; };
-    return RGB(part(GetRValue(colour)), part(GetGValue(colour)), part(GetBValue(colour)));
-}
-
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                         \
-    EXPECT_TRUE(Near(actual, expected, tolerance))                                                         \
-        << "at " << #actual << ": " << skin_test::ColourText(actual) << ", expected " << skin_test::ColourText(expected)
-
 struct Look {
     DWORD style;
     std::function<void(HWND)> act;
@@ -74,14 +63,14 @@ void ExpectButton(int scheme, const Look& look)
     auto at = [&](int x, int y) { return skin_test::PixelOf(*image, x, y); };
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const bool disabled = look.band < 0;
-    const COLORREF outline = disabled ? Less(face, 0x20) : kOutlines[scheme - 1];
+    const COLORREF outline = disabled ? skin_test::Less(face, 0x20) : kOutlines[scheme - 1];
     EXPECT_COLOUR(at(0, kHeight / 2), face, 0);
     EXPECT_COLOUR(at(kWidth / 2, kHeight - 1), face, 0);
     EXPECT_COLOUR(at(1, kHeight / 2), outline, 0);
     EXPECT_COLOUR(at(kWidth - 2, kHeight / 2), outline, 0);
     EXPECT_COLOUR(at(kWidth / 2, 1), outline, 0);
-    const COLORREF corner = disabled ? Less(face, 0x15) : face;
-    const COLORREF nextToCorner = disabled ? Less(face, 0x11) : outline;
+    const COLORREF corner = disabled ? skin_test::Less(face, 0x15) : face;
+    const COLORREF nextToCorner = disabled ? skin_test::Less(face, 0x11) : outline;
     EXPECT_COLOUR(at(1, 1), corner, 0);
     EXPECT_COLOUR(at(kWidth - 2, kHeight - 2), corner, 0);
     EXPECT_COLOUR(at(2, 2), nextToCorner, 0);
@@ -139,5 +128,29 @@ TEST_P(PushButtonPixels, PushLikeRadioPressed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, PushButtonPixels, ::testing::Values(1, 2, 3));
+
+}  // namespace
+
+namespace {
+
+// Keyboard cues shown or hidden (Alt pressed): the control redraws itself, and the skin after it.
+TEST(PushButtonRepaints, KeyboardCueChangesKeepTheSkinsLook)
+{
+    skin_test::HostWindow host;
+    skin_test::SkinOn skin(rt::kSkinSilver);
+    HWND button = host.add(L"Button", L"&Open", BS_PUSHBUTTON, RECT{20, 20, 20 + kWidth, 20 + kHeight});
+    HWND check = host.add(L"Button", L"&Check", BS_AUTOCHECKBOX, RECT{20, 60, 140, 80});
+    HWND group = host.add(L"Button", L"&Group", BS_GROUPBOX, RECT{20, 90, 200, 160});
+    skin_test::Pump(30);
+    for (WPARAM change : {MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), MAKEWPARAM(UIS_SET, UISF_HIDEACCEL)}) {
+        SendMessageW(host.get(), WM_CHANGEUISTATE, change, 0);
+        SendMessageW(button, WM_UPDATEUISTATE, change, 0);
+        SendMessageW(check, WM_UPDATEUISTATE, change, 0);
+        SendMessageW(group, WM_UPDATEUISTATE, change, 0);
+        EXPECT_COLOUR(skin_test::PixelOf(*skin_test::Capture(button), 1, kHeight / 2), kOutlines[2], 0);
+        EXPECT_COLOUR(skin_test::PixelOf(*skin_test::Capture(check), 0, 6), RGB(24, 81, 132), 0);
+        EXPECT_COLOUR(skin_test::PixelOf(*skin_test::Capture(group), 0, 40), RGB(191, 184, 191), 0);
+    }
+}
 
 }  // namespace

@@ -171,6 +171,12 @@ std::optional<automation::Image> Capture(HWND window)
     return image;
 }
 
+automation::Image Shot(HWND window)
+{
+    std::optional<automation::Image> image = Capture(window);
+    return image ? *image : automation::Image{};
+}
+
 COLORREF PixelOf(const automation::Image& image, int x, int y)
 {
     if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
@@ -187,6 +193,12 @@ bool Near(COLORREF actual, COLORREF expected, int tolerance)
     return std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
            std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
            std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
+}
+
+COLORREF Less(COLORREF colour, int amount)
+{
+    auto part = [amount](int value) { return value > amount ? value - amount : 0; };
+    return RGB(part(GetRValue(colour)), part(GetGValue(colour)), part(GetBValue(colour)));
 }
 
 std::string ColourText(COLORREF colour)

@@ -44,11 +44,22 @@ void Pump(DWORD milliseconds);
 
 // What the window shows now, read through its window context, in window coordinates.
 std::optional<automation::Image> Capture(HWND window);
+// The same, or an empty picture when it cannot be read.
+automation::Image Shot(HWND window);
+// The pixel, or CLR_INVALID outside the picture.
 COLORREF PixelOf(const automation::Image& image, int x, int y);
 
 // True when each of red, green and blue differs by at most `tolerance`.
 bool Near(COLORREF actual, COLORREF expected, int tolerance);
 std::string ColourText(COLORREF colour);
+// The colour with `amount` taken from each of red, green and blue.
+COLORREF Less(COLORREF colour, int amount);
+
+// A pixel's colour within `tolerance` of the expected one (0 for solid colours, 1 for gradients).
+#define EXPECT_COLOUR(actual, expected, tolerance)                                                   \
+    EXPECT_TRUE(skin_test::Near(actual, expected, tolerance))                                        \
+        << #actual << " is " << skin_test::ColourText(actual) << ", expected "                       \
+        << skin_test::ColourText(expected)
 
 // The colour GDI's two-triangle gradient fill gives the pixel (x, y) of a rectangle filled from
 // the gradient's corners: the top row has the top colours, the last row lies one row short of
