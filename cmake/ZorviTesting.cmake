@@ -17,3 +17,14 @@ function(zorvi_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin PROPERTIES ${properties})
 endfunction()
+
+# zorvi_rerun_skinned(NAME): the tests of the program NAME run once more with the control skin on
+# (scheme 3) on the program's thread from before the first test; their names start "skinned.".
+function(zorvi_rerun_skinned name)
+    if(NOT TARGET skinned_test_environment)
+        return()
+    endif()
+    target_link_libraries(${name} PRIVATE skinned_test_environment)
+    gtest_discover_tests(${name} TEST_PREFIX skinned. DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin PROPERTIES TIMEOUT 120 ENVIRONMENT ZORVI_TEST_SKIN=3)
+endfunction()

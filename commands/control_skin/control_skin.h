@@ -7,8 +7,9 @@ namespace rt {
 
 enum SkinScheme : int { kSkinBlue = 1, kSkinOlive = 2, kSkinSilver = 3 };
 
-// Switches the skin off, then on with the scheme (1 to 3) for the calling thread: every window of
-// the thread is skinned, and so is every window the thread creates later. Returns 1.
+// Switches the skin off, then on with the scheme (1 to 3; any other value paints as 3) for the
+// calling thread: every window of the thread is skinned, and so is every window the thread creates
+// later. Returns 1.
 int SwitchSkinOn(int scheme);
 
 // Switches the skin off for the calling thread: every skinned window gets its own procedure back.

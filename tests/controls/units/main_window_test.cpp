@@ -1,6 +1,7 @@
 // The program's main window and preview window built from the program's own template block with
 // every unit kind: all units are there, where the main window's layout puts them, with their
-// texts and states, and a screenshot of the main window is kept under build/screenshots.
+// texts and states, and screenshots of the main window, plain and in each skin scheme, are kept
+// under build/screenshots.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "commands/control_skin/control_skin.h"
 #include "data/program_windows.h"
 #include "runtime/program_templates.h"
 #include "runtime/start_runtime.h"
@@ -149,16 +151,35 @@ TEST_F(MainWindowTest, UnitsStartInTheirTemplateStates)
     EXPECT_TRUE(IsWindowVisible(window_test::UnitHandle(units::kId, units::kPreviewBoard)));
 }
 
-TEST_F(MainWindowTest, ScreenshotOfTheMainWindowIsKept)
+std::filesystem::path ScreenshotFolder()
 {
-    window_test::Pump(500);
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::filesystem::path folder = std::filesystem::path(exe).parent_path() / L".." / L".." / L"screenshots";
     std::filesystem::create_directories(folder);
+    return folder;
+}
+
+TEST_F(MainWindowTest, ScreenshotOfTheMainWindowIsKept)
+{
+    window_test::Pump(500);
     HWND window = window_test::UnitHandle(units::kId, 0);
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(automation::SaveWindowScreenshot(window, (folder / L"main_window.png").wstring()));
+    EXPECT_TRUE(automation::SaveWindowScreenshot(window, (ScreenshotFolder() / L"main_window.png").wstring()));
+}
+
+// As the application does when its main window is created: the skin switched on over the live units.
+TEST_F(MainWindowTest, ScreenshotsInEachSkinSchemeAreKept)
+{
+    HWND window = window_test::UnitHandle(units::kId, 0);
+    ASSERT_NE(window, nullptr);
+    for (int scheme : {rt::kSkinBlue, rt::kSkinOlive, rt::kSkinSilver}) {
+        EXPECT_EQ(rt::SwitchSkinOn(scheme), 1);
+        window_test::Pump(500);
+        std::wstring name = L"main_window_scheme" + std::to_wstring(scheme) + L".png";
+        EXPECT_TRUE(automation::SaveWindowScreenshot(window, (ScreenshotFolder() / name).wstring()));
+    }
+    EXPECT_NE(rt::SwitchSkinOff(), 0);
 }
 
 TEST_F(MainWindowTest, PreviewWindowLoadsWithItsViews)

@@ -1,0 +1,10 @@
+// The window procedure that replaces the own procedure of every skinned control.
+#pragma once
+
+#include <windows.h>
+
+namespace rt::skin {
+
+LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace rt::skin
