@@ -208,6 +208,25 @@ TEST_F(MisbehavingServerTest, AServerThatNeverAnswersHoldsOnlyTheReadingThread)
     ExpectNextRequestWorks();
 }
 
+// The program shuts down while its notice thread still waits for a server that never answers:
+// closing the root does not wait for that request, which ends on its own once the server lets go.
+TEST_F(MisbehavingServerTest, ShutDownDoesNotWaitForARequestThatWaits)
+{
+    std::future<std::vector<uint8_t>> body;
+    {
+        TestHttpServer silent(ServerBehaviour::kSilent, "");
+        std::string url = silent.url("/rjdown/kpfx.txt");
+        body = std::async(std::launch::async, [url] { return HttpRead(url); });
+        ASSERT_TRUE(silent.waitForRequests(1));
+        std::future<void> closed =
+            std::async(std::launch::async, [] { rt::kInternetLibrary.notify(rt::kNotifyFinishing, 0, 0); });
+        EXPECT_EQ(closed.wait_for(kWait), std::future_status::ready) << "closing the root waits for the server";
+    }
+    ASSERT_EQ(body.wait_for(kWait), std::future_status::ready);
+    EXPECT_TRUE(body.get().empty());
+    ExpectNextRequestWorks();
+}
+
 TEST_F(MisbehavingServerTest, GarbageInsteadOfAnAnswerGivesAtMostTheGarbage)
 {
     std::string garbage = Body(3000);
