@@ -106,11 +106,4 @@ TEST(ProgramHeader, TheCommandsAnswerThroughTheTable)
     EXPECT_EQ(body.pointer(), nullptr);
 }
 
-TEST(ProgramHeader, KeepsItsFixedFields)
-{
-    EXPECT_EQ(header.runMode, 3u);
-    EXPECT_EQ(header.reserved2, 0x10268u);
-    EXPECT_EQ(header.dllCommandCount, 0u);
-}
-
 }  // namespace

@@ -154,27 +154,29 @@ std::vector<std::wstring> ArgumentsOf(const std::wstring& commandLine)
     return arguments;
 }
 
+struct FolderWindowSearch {
+    const std::wstring& name;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchFolderWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<FolderWindowSearch*>(context);
+    std::wstring className = automation::ClassName(window);
+    bool folderClass = className == L"ExplorerWClass" || className == L"CabinetWClass";
+    if (IsWindowVisible(window) && folderClass && automation::WindowText(window).find(search->name) != std::wstring::npos) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A visible folder window of the shell (Wine's file browser or the system's) whose title names the
 // folder.
 HWND FindFolderWindow(const std::wstring& folderName)
 {
-    struct Search {
-        const std::wstring& name;
-        HWND found = nullptr;
-    } search{folderName};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            std::wstring className = automation::ClassName(window);
-            bool folderClass = className == L"ExplorerWClass" || className == L"CabinetWClass";
-            if (IsWindowVisible(window) && folderClass &&
-                automation::WindowText(window).find(search->name) != std::wstring::npos) {
-                search->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    FolderWindowSearch search{folderName};
+    EnumWindows(MatchFolderWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

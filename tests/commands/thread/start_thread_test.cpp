@@ -205,20 +205,6 @@ TEST_F(StartThreadTest, TheStoredHandleIsTheCallersAndGivesTheSubsExitCode)
     EXPECT_EQ(HandleCountSettledAt(before), before);
 }
 
-TEST_F(StartThreadTest, ANegativeResultIsTheExitCodesBitPattern)
-{
-    int32_t handleVariable = 0;
-    ASSERT_EQ(StartThread({SubArg(RecordParameter), rt::MakeInt(-5), rt::IntVariableReference(&handleVariable)})
-                  .low,
-              1u);
-    auto thread = reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable));
-    ASSERT_EQ(WaitForSingleObject(thread, kWaitMs), WAIT_OBJECT_0);
-    DWORD exitCode = 0;
-    GetExitCodeThread(thread, &exitCode);
-    EXPECT_EQ(static_cast<int32_t>(exitCode), -9);
-    CloseHandle(thread);
-}
-
 // Each thread gets the parameter it was started with, however many start at once.
 std::array<std::atomic<int32_t>, 32> seen;
 int32_t MarkSeen(int32_t parameter)
