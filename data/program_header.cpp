@@ -1,8 +1,29 @@
 // The program header: what the compiled program tells the runtime about itself.
+#include <iterator>
+
+#include "commands/internet/internet_library.h"
+#include "commands/shell/shell_library.h"
+#include "commands/special_functions/special_functions_library.h"
+#include "commands/thread/thread_library.h"
+#include "commands/xp_style/xp_style_library.h"
+#include "controls/html_viewer/html_view_library.h"
+#include "controls/units/core_library.h"
 #include "data/constant_data.h"
+#include "data/program_libraries.h"
+#include "pictures/conversion/conversion_library.h"
 #include "runtime/start_runtime.h"
 
 namespace rt {
+namespace {
+
+// In library-number order (data/program_libraries.h).
+const LibraryDescription* const kLibraries[] = {
+    &kCoreLibrary,  &kThreadLibrary,   &pictures::kImageConversionLibrary, &kXpStyleLibrary,
+    &kShellLibrary, &kHtmlViewLibrary, &kInternetLibrary,                  &kSpecialFunctionsLibrary,
+};
+static_assert(std::size(kLibraries) == data::kLibraryCount);
+
+}  // namespace
 
 const ProgramHeader kProgramHeader{
     .runMode = 3,
@@ -14,8 +35,8 @@ const ProgramHeader kProgramHeader{
     // The window templates are read once the loader that builds windows from them is in place.
     .templateData = nullptr,
     .templateDataLength = 0,
-    .libraryCount = 0,
-    .libraries = nullptr,
+    .libraryCount = data::kLibraryCount,
+    .libraries = kLibraries,
     .dllCommandCount = 0,
     .dllLibraryNames = nullptr,
     .dllCommandNames = nullptr,

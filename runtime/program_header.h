@@ -17,6 +17,8 @@ inline SubReturn Returns(int32_t value) { return {true, value}; }
 
 // An application sub bound to an event: the event's arguments as 32-bit words.
 using ApplicationSub = SubReturn (*)(const int32_t* args, int argCount);
+// An application sub run as a thread by StartThread: its one parameter in, the thread's exit code out.
+using ThreadSub = int32_t (*)(int32_t parameter);
 
 // The application's code base: one table of the subs that templates bind by offset (entry index).
 struct CodeBase {

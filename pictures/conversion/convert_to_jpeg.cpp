@@ -3,11 +3,24 @@
 #include "pictures/conversion/conversion_files.h"
 #include "pictures/conversion/jpeg_writer.h"
 #include "pictures/conversion/read_source.h"
+#include "runtime/numeric_values.h"
 
 namespace pictures {
 namespace {
 
 bool IsEmptyText(const char* text) { return !text || !*text; }
+
+// Each slot reads only its own type: a value of another type in a text slot is a missing text (its
+// words are never taken for a pointer), in a logical slot false; a numeric slot takes any number,
+// a real truncated toward zero, and anything else as 0.
+const char* TextArg(const rt::ValueTriple& value)
+{
+    return value.type == rt::kText ? static_cast<const char*>(value.pointer()) : nullptr;
+}
+
+bool LogicalArg(const rt::ValueTriple& value) { return value.type == rt::kLogical && value.low != 0; }
+
+int32_t IntegerArg(const rt::ValueTriple& value) { return rt::IntegerOf(value).value_or(0); }
 
 bool ValidArguments(const char* source, const char* destination, int32_t quality, int32_t smoothing)
 {
@@ -36,9 +49,8 @@ int32_t ConvertToJpeg(const char* source, const char* destination, bool grey, in
 void ConvertToJpegCommand(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)
 {
     auto arg = [&](int i) { return args && i < argCount ? args[i] : rt::ValueTriple{}; };
-    auto text = [&](int i) { return static_cast<const char*>(arg(i).pointer()); };
-    auto integer = [&](int i) { return static_cast<int32_t>(arg(i).low); };
-    *result = rt::MakeInt(ConvertToJpeg(text(0), text(1), arg(2).low != 0, integer(3), arg(4).low != 0, integer(5)));
+    *result = rt::MakeInt(ConvertToJpeg(TextArg(arg(0)), TextArg(arg(1)), LogicalArg(arg(2)), IntegerArg(arg(3)),
+                                        LogicalArg(arg(4)), IntegerArg(arg(5))));
 }
 
 }  // namespace pictures

@@ -20,7 +20,8 @@ int32_t ConvertToJpeg(const char* source, const char* destination, bool grey, in
                       int32_t smoothing);
 
 // The command routine: arguments source text, destination text, grey logical, quality integer,
-// optimise logical, smoothing integer; missing arguments count as omitted. The result is an Int.
+// optimise logical, smoothing integer; missing arguments count as omitted, an argument of another
+// type as missing (a real in an integer slot is truncated). The result is an Int.
 void ConvertToJpegCommand(rt::ValueTriple* result, int argCount, rt::ValueTriple* args);
 
 }  // namespace pictures

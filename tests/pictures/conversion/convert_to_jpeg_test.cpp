@@ -189,6 +189,43 @@ TEST_F(ConvertToJpegTest, CommandReadsItsArgumentTriples)
     EXPECT_EQ(static_cast<int32_t>(shortResult.low), -7) << "quality and smoothing omitted";
 }
 
+// Each slot reads only its own type: what the application hands over in the wrong type fails the
+// call through its result instead of being read as something else.
+TEST_F(ConvertToJpegTest, CommandChecksTheTypesOfItsArguments)
+{
+    WriteBytes(path("in.bmp"), BmpFile(GradientPicture(8, 8)));
+    std::string in = path("in.bmp");
+    std::string out = path("out.jpg");
+    auto call = [&](rt::ValueTriple source, rt::ValueTriple destination, rt::ValueTriple grey, rt::ValueTriple quality) {
+        rt::ValueTriple args[] = {source, destination, grey, quality, rt::MakeLogical(true), rt::MakeInt(0)};
+        rt::ValueTriple result;
+        pictures::ConvertToJpegCommand(&result, 6, args);
+        EXPECT_EQ(result.type, rt::kInt);
+        return static_cast<int32_t>(result.low);
+    };
+    rt::ValueTriple source = rt::MakeText(in.c_str());
+    rt::ValueTriple destination = rt::MakeText(out.c_str());
+    rt::ValueTriple colour = rt::MakeLogical(false);
+
+    EXPECT_EQ(call(source, destination, colour, rt::MakeDouble(99.9)), 1) << "a real quality is truncated";
+    EXPECT_EQ(call(source, destination, colour, rt::MakeFloat(100.5f)), 1);
+    EXPECT_EQ(call(source, destination, colour, rt::MakeDouble(0.9)), -7) << "0.9 truncates to quality 0";
+    EXPECT_EQ(call(source, destination, colour, rt::MakeDouble(100.0 + 0x100000000LL)), -7);
+    EXPECT_EQ(call(source, destination, colour, rt::MakeText("90")), -7) << "a text is no quality";
+
+    // A number whose words would be an address of a text is a missing text, never read as one.
+    rt::ValueTriple numberAtTextAddress = rt::MakePointerValue(in.c_str(), rt::kInt);
+    EXPECT_EQ(call(numberAtTextAddress, destination, colour, rt::MakeInt(90)), -7);
+    EXPECT_EQ(call(source, rt::MakePointerValue(out.c_str(), rt::kLong), colour, rt::MakeInt(90)), -7);
+    EXPECT_EQ(call(rt::MakeInt(0x1234), destination, colour, rt::MakeInt(90)), -7);
+    EXPECT_EQ(call(rt::MakePointerValue(in.c_str(), rt::kByteSet), destination, colour, rt::MakeInt(90)), -7);
+
+    ASSERT_EQ(call(source, destination, rt::MakeInt(1), rt::MakeInt(90)), 1);
+    EXPECT_EQ(DecodeJpeg(out).components, 3) << "grey takes only a logical";
+    ASSERT_EQ(call(source, destination, rt::MakeLogical(true), rt::MakeInt(90)), 1);
+    EXPECT_EQ(DecodeJpeg(out).components, 1);
+}
+
 // Every conversion has buffers of its own even when they are made at the same moment.
 TEST_F(ConvertToJpegTest, ConcurrentConversionsKeepTheirPicturesApart)
 {
