@@ -11,7 +11,8 @@
 #include <jerror.h>
 
 #include "pictures/decoding/format_decoders.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/jpeg_error_jump.h"
+#include "pictures/shared/picture_limits.h"
 #include "runtime/memory.h"
 
 namespace pictures {
@@ -26,25 +27,16 @@ struct JpegSource {
     JOCTET piece[kSourcePieceBytes];
 };
 
-struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-};
-
 // Everything one decode needs, in plain C structs: the decompression below may longjmp out of any
 // libjpeg call, so nothing with a destructor may live in it.
 struct JpegDecode {
     jpeg_decompress_struct info;
-    JpegErrors errors;
+    JpegErrorJump errors;
     JpegSource source;
     uint8_t* pixels;  // B,G,R rows bottom-up; the caller frees it whatever the outcome
     uint32_t width;
     uint32_t height;
 };
-
-void IgnoreMessage(j_common_ptr, int) {}
-void IgnoreOutput(j_common_ptr) {}
-void JumpBack(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
 
 void InitSource(j_decompress_ptr) {}
 void TermSource(j_decompress_ptr) {}
@@ -102,7 +94,7 @@ void AttachSource(JpegDecode& d, rt::ByteStream& stream)
 bool OutputAcceptable(const jpeg_decompress_struct& info, uint64_t streamBytes)
 {
     if (info.out_color_components != 3) return false;
-    if (!PictureSizeAllowed(info.output_width, info.output_height)) return false;
+    if (!PictureSizeAllowed(info.output_width, info.output_height, kMaxDecodedSide)) return false;
     return DataCanHoldPixels(info.output_width, info.output_height, streamBytes, kJpegMaxPixelsPerByte);
 }
 
@@ -141,10 +133,7 @@ bool ReadScanlines(JpegDecode& d)
 // holds the whole picture.
 bool Decompress(JpegDecode& d, rt::ByteStream& stream)
 {
-    d.info.err = jpeg_std_error(&d.errors.manager);
-    d.errors.manager.error_exit = JumpBack;
-    d.errors.manager.emit_message = IgnoreMessage;
-    d.errors.manager.output_message = IgnoreOutput;
+    d.info.err = InitJpegErrorJump(d.errors);
     if (setjmp(d.errors.jump)) return false;
 
     jpeg_create_decompress(&d.info);

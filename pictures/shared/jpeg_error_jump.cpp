@@ -1,11 +1,13 @@
-#include "pictures/conversion/jpeg_error.h"
+#include "pictures/shared/jpeg_error_jump.h"
 
 namespace pictures {
 namespace {
 
 void JumpBack(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrorJump*>(info->err)->jump, 1); }
 
-void DiscardMessage(j_common_ptr) {}
+void DropMessage(j_common_ptr, int) {}
+
+void DropOutput(j_common_ptr) {}
 
 }  // namespace
 
@@ -13,7 +15,8 @@ jpeg_error_mgr* InitJpegErrorJump(JpegErrorJump& error)
 {
     jpeg_std_error(&error.manager);
     error.manager.error_exit = JumpBack;
-    error.manager.output_message = DiscardMessage;
+    error.manager.emit_message = DropMessage;
+    error.manager.output_message = DropOutput;
     return &error.manager;
 }
 
