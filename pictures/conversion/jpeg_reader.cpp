@@ -1,11 +1,13 @@
 // Reads JPEG sources through libjpeg's memory source: grey and colour (YCbCr or RGB) files,
 // sequential, progressive or arithmetic-coded, as libjpeg decodes them, into 8-bit grey or 24-bit
 // pictures. Refuses sources without the start-of-image marker, four-component (CMYK, YCCK) files,
-// precisions other than 8 bits, pictures beyond the picture limits, and any file for which libjpeg
-// reports an error before decoding starts. A libjpeg error while decoding rows fails the read.
+// precisions other than 8 bits, pictures beyond the picture limits or beyond what the data can
+// hold, files beyond the decompression limits, and any file for which libjpeg reports an error
+// before decoding starts. A libjpeg error while decoding rows fails the read.
 #include <cstdint>
 
 #include "pictures/conversion/source_reader.h"
+#include "pictures/shared/jpeg_decode_limits.h"
 #include "pictures/shared/jpeg_error_jump.h"
 #include "pictures/shared/picture_limits.h"
 
@@ -16,6 +18,7 @@ namespace {
 struct JpegDecodeSession {
     jpeg_decompress_struct decompressor;
     JpegErrorJump error;
+    JpegDecodeLimits limits;
 };
 
 bool ReadHeader(JpegDecodeSession* session, const uint8_t* data, size_t size)
@@ -25,6 +28,7 @@ bool ReadHeader(JpegDecodeSession* session, const uint8_t* data, size_t size)
         return false;
     }
     jpeg_create_decompress(&session->decompressor);
+    ApplyJpegDecodeLimits(session->decompressor, session->limits);
     jpeg_mem_src(&session->decompressor, data, static_cast<unsigned long>(size));
     return jpeg_read_header(&session->decompressor, TRUE) == JPEG_HEADER_OK;
 }
@@ -56,6 +60,13 @@ bool StartsWithImageMarker(std::span<const uint8_t> source)
     return source.size() >= 2 && source[0] == 0xFF && source[1] == 0xD8;
 }
 
+// The default output is the picture's own size; the data must be able to hold it.
+bool SizeAcceptable(const jpeg_decompress_struct& d, uint64_t sourceBytes)
+{
+    return PictureSizeAllowed(d.image_width, d.image_height, kMaxConvertedSide) &&
+           DataCanHoldPixels(d.image_width, d.image_height, sourceBytes, kJpegMaxPixelsPerByte);
+}
+
 class JpegReader final : public SourceReader {
 public:
     ~JpegReader() override { jpeg_destroy_decompress(&session_.decompressor); }
@@ -66,7 +77,7 @@ public:
             return false;
         }
         const jpeg_decompress_struct& d = session_.decompressor;
-        if (!PictureSizeAllowed(d.image_width, d.image_height, kMaxConvertedSide) || !StartDecompress(&session_)) {
+        if (!SizeAcceptable(d, source.size()) || !StartDecompress(&session_)) {
             return false;
         }
         bool knownComponents = d.out_color_components == 1 || d.out_color_components == 3;

@@ -4,8 +4,8 @@
 // drops alpha anyway), colour files 24-bit, or 32-bit A, R, G, B with alpha. Grey and colour
 // pixels are gamma-corrected for a 2.2 screen from the file's sRGB or gAMA chunk (0.45455 without
 // either); palette colours are taken as stored. Refuses 16-bit files, pictures beyond the picture
-// limits and files libpng reports an error for while reading the header; an error while reading
-// rows or the file's end fails the read.
+// limits or beyond what the data can hold, and files libpng reports an error for while reading the
+// header; an error while reading rows or the file's end fails the read.
 #include <png.h>
 
 #include <cstdint>
@@ -37,9 +37,17 @@ struct PngDecodeSession {
 struct PngShape {
     uint32_t width;
     uint32_t height;
+    uint64_t storedRowBytes;  // of one row as the file codes it, before any transformation
     unsigned bitsPerPixel;
     unsigned paletteCount;
 };
+
+// The coded rows, each with its filter byte, must fit what the data can hold.
+bool SizeAcceptable(const PngShape& shape, uint64_t sourceBytes)
+{
+    return PictureSizeAllowed(shape.width, shape.height, kMaxConvertedSide) &&
+           DataCanHold((shape.storedRowBytes + 1) * shape.height, sourceBytes, kPngMaxRowBytesPerByte);
+}
 
 void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
@@ -105,6 +113,7 @@ bool ReadInfo(PngDecodeSession* session, PngShape* shape)
     png_read_info(session->png, session->info);
     shape->width = png_get_image_width(session->png, session->info);
     shape->height = png_get_image_height(session->png, session->info);
+    shape->storedRowBytes = png_get_rowbytes(session->png, session->info);
     return RequestDepth(session->png, session->info, shape);
 }
 
@@ -156,7 +165,7 @@ public:
     bool open(std::span<const uint8_t> source) override
     {
         session_.source = {source.data(), source.size(), 0};
-        return ReadInfo(&session_, &shape_) && PictureSizeAllowed(shape_.width, shape_.height, kMaxConvertedSide);
+        return ReadInfo(&session_, &shape_) && SizeAcceptable(shape_, source.size());
     }
 
     bool read(ConversionImage& image) override

@@ -1,8 +1,10 @@
 // Reads TIFF sources through libtiff's RGBA image reader: the first image of the file, in every
 // photometric interpretation, depth and compression the linked libtiff can turn into RGBA, into a
-// 24-bit picture with alpha dropped. Refuses sources libtiff cannot open, a width or length of 0
-// and pictures beyond the picture limits; a picture the RGBA reader cannot handle fails the read.
-// Damaged strips do not stop the reader. libtiff's messages are discarded.
+// 24-bit picture with alpha dropped. Refuses sources libtiff cannot open, a width or length of 0,
+// pictures beyond the picture limits, and pictures whose pixels or decoded strips the data cannot
+// hold (kTiffMaxExpansion); a picture the RGBA reader cannot handle fails the read. Damaged strips
+// do not stop the reader. libtiff's messages are discarded, and no allocation of libtiff's may pass
+// kTiffMaxSingleAllocation.
 #include <algorithm>
 #include <cstdarg>
 #include <cstdint>
@@ -16,6 +18,10 @@
 
 namespace pictures {
 namespace {
+
+// libtiff's largest single block is a decoded strip or tile: a 12000 x 9000 picture of 8-bit RGBA
+// samples stored as one strip (432 MB) fits.
+constexpr tmsize_t kTiffMaxSingleAllocation = tmsize_t{512} * 1024 * 1024;
 
 struct TiffCloser {
     void operator()(TIFF* tiff) const { TIFFClose(tiff); }
@@ -80,8 +86,21 @@ TIFF* OpenSilently(MemoryFile& file)
     }
     TIFFOpenOptionsSetErrorHandlerExtR(options.get(), DiscardMessage, nullptr);
     TIFFOpenOptionsSetWarningHandlerExtR(options.get(), DiscardMessage, nullptr);
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kTiffMaxSingleAllocation);
     return TIFFClientOpenExt("source", "r", &file, MemoryRead, MemoryWrite, MemorySeek, MemoryClose, MemorySize,
                              MemoryMap, MemoryUnmap, options.get());
+}
+
+uint64_t SaturatingProduct(uint64_t a, uint64_t b) { return b != 0 && a > UINT64_MAX / b ? UINT64_MAX : a * b; }
+
+// What libtiff decodes for the RGBA reader: every strip or tile, of every plane, at full size.
+// 0 when libtiff finds the sizes inconsistent.
+uint64_t DecodedBytes(TIFF* tiff)
+{
+    if (TIFFIsTiled(tiff)) {
+        return SaturatingProduct(TIFFTileSize64(tiff), TIFFNumberOfTiles(tiff));
+    }
+    return SaturatingProduct(TIFFStripSize64(tiff), TIFFNumberOfStrips(tiff));
 }
 
 class TiffReader final : public SourceReader {
@@ -91,10 +110,13 @@ public:
         file_.bytes = source;
         tiff_.reset(OpenSilently(file_));
         if (!tiff_ || !TIFFGetField(tiff_.get(), TIFFTAG_IMAGEWIDTH, &width_) ||
-            !TIFFGetField(tiff_.get(), TIFFTAG_IMAGELENGTH, &height_)) {
+            !TIFFGetField(tiff_.get(), TIFFTAG_IMAGELENGTH, &height_) ||
+            !PictureSizeAllowed(width_, height_, kMaxConvertedSide)) {
             return false;
         }
-        return PictureSizeAllowed(width_, height_, kMaxConvertedSide);
+        uint64_t decoded = DecodedBytes(tiff_.get());
+        uint64_t pixels = uint64_t{width_} * height_;
+        return decoded != 0 && DataCanHold(std::max(decoded, pixels), source.size(), kTiffMaxExpansion);
     }
 
     bool read(ConversionImage& image) override

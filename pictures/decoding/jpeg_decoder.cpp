@@ -1,7 +1,8 @@
 // Reads JPEG (kind 1) through libjpeg: baseline, progressive and arithmetic-coded 8-bit pictures
 // with one (grey) or three (YCbCr or RGB) components. Refuses four-component (CMYK, YCCK) and other
-// component counts, 12-bit samples and pictures beyond the size limits. A truncated file still
-// decodes: its missing part is filled by the decompressor.
+// component counts, 12-bit samples, pictures beyond the size limits or beyond what the data can
+// hold, and files beyond the decompression limits (too many scans, too much of libjpeg's memory).
+// A truncated file still decodes: its missing part is filled by the decompressor.
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <jerror.h>
 
 #include "pictures/decoding/format_decoders.h"
+#include "pictures/shared/jpeg_decode_limits.h"
 #include "pictures/shared/jpeg_error_jump.h"
 #include "pictures/shared/picture_limits.h"
 #include "runtime/memory.h"
@@ -32,6 +34,7 @@ struct JpegSource {
 struct JpegDecode {
     jpeg_decompress_struct info;
     JpegErrorJump errors;
+    JpegDecodeLimits limits;
     JpegSource source;
     uint8_t* pixels;  // B,G,R rows bottom-up; the caller frees it whatever the outcome
     uint32_t width;
@@ -137,17 +140,18 @@ bool Decompress(JpegDecode& d, rt::ByteStream& stream)
     if (setjmp(d.errors.jump)) return false;
 
     jpeg_create_decompress(&d.info);
+    ApplyJpegDecodeLimits(d.info, d.limits);
     AttachSource(d, stream);
     jpeg_read_header(&d.info, TRUE);
     if (!ChooseBgrOutput(d.info)) return false;
     jpeg_calc_output_dimensions(&d.info);
     if (!OutputAcceptable(d.info, stream.size())) return false;
+    // A multi-scan file is read whole here, within the limits, before the pixels are allocated.
+    jpeg_start_decompress(&d.info);
     d.width = d.info.output_width;
     d.height = d.info.output_height;
     d.pixels = static_cast<uint8_t*>(rt::TryAllocMem(static_cast<size_t>(d.width) * d.height * 3));
     if (!d.pixels) return false;
-
-    jpeg_start_decompress(&d.info);
     if (!ReadScanlines(d)) return false;
     jpeg_finish_decompress(&d.info);
     return true;

@@ -23,6 +23,14 @@ inline constexpr int64_t kJpegMaxPixelsPerByte = 8 * 64;
 inline constexpr int64_t kGifMaxPixelsPerByte = (8 * 4096 + 11) / 12;
 // PCX: a run of two bytes (count, value) gives at most 63 bytes.
 inline constexpr int64_t kPcxMaxRunLength = 63;
+// PNG: deflate's longest match, 258 bytes, costs at least two bits: at most 1032 bytes of rows
+// (filter bytes included) per byte of the file.
+inline constexpr int64_t kPngMaxRowBytesPerByte = 258 * 8 / 2;
+// TIFF: the most pixels, and the most bytes libtiff decodes, per byte of the file. Every
+// compression libtiff offers stays below this for colour and grey pictures (LZW reaches about
+// 2730 bytes per byte, deflate 1032, JPEG 512); only nearly blank bilevel pages, coded as fax or
+// LZW, can do better, and those are refused.
+inline constexpr int64_t kTiffMaxExpansion = 4096;
 
 // Files that are read into memory whole (GIF and PCX for decoding, every source of the
 // conversion); a larger file is refused.
@@ -34,11 +42,18 @@ constexpr bool PictureSizeAllowed(int64_t width, int64_t height, int64_t maxSide
     return width >= 1 && height >= 1 && width <= maxSide && height <= maxSide && width * height <= kMaxPicturePixels;
 }
 
+// Whether codedBytes of data can hold units (pixels or decoded bytes) at most unitsPerByte of
+// them per byte. Units must be below 2^62.
+constexpr bool DataCanHold(uint64_t units, uint64_t codedBytes, int64_t unitsPerByte)
+{
+    uint64_t perByte = static_cast<uint64_t>(unitsPerByte);
+    return codedBytes >= (units + perByte - 1) / perByte;
+}
+
 // Whether codedBytes of data can hold width x height pixels (a size PictureSizeAllowed passed).
 constexpr bool DataCanHoldPixels(int64_t width, int64_t height, uint64_t codedBytes, int64_t maxPixelsPerByte)
 {
-    uint64_t bytesNeeded = static_cast<uint64_t>((width * height + maxPixelsPerByte - 1) / maxPixelsPerByte);
-    return codedBytes >= bytesNeeded;
+    return DataCanHold(static_cast<uint64_t>(width * height), codedBytes, maxPixelsPerByte);
 }
 
 }  // namespace pictures

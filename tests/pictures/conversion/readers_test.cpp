@@ -1,7 +1,10 @@
 #include <png.h>
 
+#include "jpeg_edits.h"
 #include "pictures/conversion/convert_to_jpeg.h"
 #include "pictures/conversion/read_source.h"
+#include "pictures/shared/jpeg_decode_limits.h"
+#include "pictures/shared/picture_limits.h"
 #include "test_support.h"
 
 using namespace conversion_test;
@@ -160,6 +163,44 @@ TEST_F(ReadersTest, TiffAndGreyJpeg)
     ASSERT_EQ(ReadSourceFile(path("grey.jpg"), image), ReadOutcome::kRead);
     EXPECT_TRUE(image.isGrey());
     EXPECT_EQ(image.width(), 10u);
+}
+
+// A few hundred bytes claiming 12000 x 9000 pixels: each reader refuses them in its open step,
+// before any buffer is made or any row decoded.
+TEST_F(ReadersTest, SmallSourcesClaimingBigPicturesAreRefused)
+{
+    using pictures::testing::MakeJpeg;
+    using pictures::testing::WithFrameSize;
+    EXPECT_EQ(read(WithFrameSize(MakeJpeg(16, 16, false, false), 12000, 9000)), ReadOutcome::kRefused) << "baseline";
+    EXPECT_EQ(read(WithFrameSize(MakeJpeg(16, 16, true, false), 12000, 9000)), ReadOutcome::kRefused) << "progressive";
+    WritePng(path("small.png"), GradientPicture(16, 16), PNG_COLOR_TYPE_RGB);
+    EXPECT_EQ(read(WithPngSize(ReadBytes(path("small.png")), 12000, 9000)), ReadOutcome::kRefused);
+    WriteBlankTiff(path("small.tif"), 16, 16, 3, 8);
+    Bytes tiff = WithTiffTags(ReadBytes(path("small.tif")), {{256, 12000}, {257, 9000}, {278, 9000}});
+    EXPECT_EQ(read(tiff), ReadOutcome::kRefused);
+}
+
+TEST_F(ReadersTest, JpegFilesBeyondTheDecompressionLimitsAreRefused)
+{
+    using namespace pictures::testing;
+    Bytes progressive = MakeJpeg(64, 48, true, false);  // ten scans
+    EXPECT_EQ(read(WithLastScanRepeated(progressive, pictures::kJpegMaxScans - 10)), ReadOutcome::kRead);
+    EXPECT_EQ(read(WithLastScanRepeated(progressive, pictures::kJpegMaxScans - 9)), ReadOutcome::kRefused);
+    // 540 MB of coefficients for 10000 x 9000 pixels with full-size chroma, in a file long enough
+    // to hold that many pixels.
+    Bytes claim = WithFrameSize(MakeJpeg(16, 16, true, true), 10000, 9000);
+    EXPECT_EQ(read(PaddedWithComments(claim, 10000 * 9000 / pictures::kJpegMaxPixelsPerByte + 1)),
+              ReadOutcome::kRefused);
+}
+
+TEST_F(ReadersTest, TiffStripBeyondLibtiffsAllocationLimitFailsTheRead)
+{
+    // One strip of 10000 x 10000 pixels of 16-bit R, G, B and A decodes to 800 MB; the file is just
+    // long enough to hold that.
+    WriteBlankTiff(path("deep.tif"), 16, 16, 4, 16);
+    Bytes tiff = WithTiffTags(ReadBytes(path("deep.tif")), {{256, 10000}, {257, 10000}, {278, 10000}});
+    tiff.resize(800'000'000 / pictures::kTiffMaxExpansion + 1);
+    EXPECT_EQ(read(tiff), ReadOutcome::kFailed);
 }
 
 // Y, C1 and C2 at the base image's offset in an otherwise empty 1 MiB file.
