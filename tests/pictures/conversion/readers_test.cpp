@@ -56,6 +56,19 @@ TEST_F(ReadersTest, BmpRowsBottomUpAndTopDown)
     expectPixels(picture);
 }
 
+// Rows of 3 to 27 bytes cover every remainder modulo 4: a row size rounded the wrong way shifts
+// every later row.
+TEST_F(ReadersTest, BmpRowsArePaddedToFourBytesAtEveryWidth)
+{
+    for (uint32_t width = 1; width <= 9; ++width) {
+        RgbPicture picture = GradientPicture(width, 3);
+        ASSERT_EQ(read(BmpFile(picture)), ReadOutcome::kRead) << "width " << width;
+        expectPixels(picture);
+        ASSERT_EQ(read(BmpFile(picture, true)), ReadOutcome::kRead) << "width " << width;
+        expectPixels(picture);
+    }
+}
+
 TEST_F(ReadersTest, BmpWithCoreHeader)
 {
     RgbPicture picture = GradientPicture(5, 3);
@@ -71,11 +84,14 @@ TEST_F(ReadersTest, BmpHeadersThatCannotBeTrusted)
     Bytes bmp = BmpFile(GradientPicture(4, 4));
     Bytes rle = bmp;
     rle[30] = 1;
+    Bytes rle4 = bmp;
+    rle4[30] = 2;
     Bytes offsetPastEnd = bmp;
     offsetPastEnd[11] = 0x10;
     Bytes offsetInsideHeader = bmp;
     offsetInsideHeader[10] = 20;
     EXPECT_EQ(read(rle), ReadOutcome::kRefused);
+    EXPECT_EQ(read(rle4), ReadOutcome::kRefused);
     EXPECT_EQ(read(offsetPastEnd), ReadOutcome::kRefused);
     EXPECT_EQ(read(offsetInsideHeader), ReadOutcome::kRefused);
     EXPECT_EQ(read(WithDimensions(bmp, 4, 0)), ReadOutcome::kRefused);
