@@ -5,10 +5,11 @@
 // the file header and the data offset. A file too short to hold every row fails the read before
 // any pixel buffer is made.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
-#include "pictures/conversion/picture_limits.h"
 #include "pictures/conversion/source_reader.h"
+#include "pictures/shared/picture_limits.h"
 #include "runtime/byte_stream.h"
 
 namespace pictures {
@@ -75,15 +76,15 @@ uint64_t StoredRowBytes(int64_t width) { return (static_cast<uint64_t>(width) * 
 
 class BmpReader final : public SourceReader {
 public:
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        stream_ = rt::OpenFileStream(path, rt::FileSharing::kAll);
-        if (!stream_ || !ReadLayout(*stream_, layout_)) {
+        stream_.emplace(source.data(), source.size());
+        if (!ReadLayout(*stream_, layout_)) {
             return false;
         }
         int64_t rows = layout_.height < 0 ? -layout_.height : layout_.height;
-        return layout_.bitCount == 24 && layout_.compression == 0 && layout_.width >= 1 && layout_.height != 0 &&
-               WithinPictureLimits(static_cast<uint64_t>(layout_.width), static_cast<uint64_t>(rows));
+        return layout_.bitCount == 24 && layout_.compression == 0 &&
+               PictureSizeAllowed(layout_.width, rows, kMaxConvertedSide);
     }
 
     bool read(ConversionImage& image) override
@@ -110,7 +111,7 @@ public:
     }
 
 private:
-    std::unique_ptr<rt::ByteStream> stream_;
+    std::optional<rt::MemoryStream> stream_;
     BmpLayout layout_;
 };
 

@@ -1,5 +1,5 @@
 // Files as the conversion opens them: paths are GBK texts, opened through the wide API on Windows.
-// libjpeg's and libpng's standard file source and destination take C files.
+// libjpeg's standard file destination takes a C file.
 #pragma once
 
 #include <cstdio>
@@ -15,9 +15,6 @@ using CFile = std::unique_ptr<std::FILE, CFileCloser>;
 
 // True when the path names an existing file (not a folder).
 bool IsExistingFile(const std::string& path);
-
-// The file opened for binary reading, or null.
-CFile OpenFileForReading(const std::string& path);
 
 // A new file for binary writing, created only when no file of that name exists; null otherwise.
 CFile CreateNewFile(const std::string& path);

@@ -15,8 +15,6 @@ bool IsExistingFile(const std::string& path)
     return stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
-CFile OpenFileForReading(const std::string& path) { return CFile(std::fopen(path.c_str(), "rb")); }
-
 CFile CreateNewFile(const std::string& path)
 {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -15,11 +15,6 @@ bool IsExistingFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-CFile OpenFileForReading(const std::string& path)
-{
-    return CFile(_wfopen(rt::WideFromGbk(path).c_str(), L"rb"));
-}
-
 CFile CreateNewFile(const std::string& path)
 {
     HANDLE handle = CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

@@ -18,6 +18,10 @@ struct PaletteColour {
     uint8_t b = 0;
 };
 
+// Bytes of a width x height buffer of the given bytes per pixel (1 to 4), computed in 64 bits; 0
+// when the size breaks a picture limit or does not fit this build's address space.
+uint64_t PictureBufferBytes(uint64_t width, uint64_t height, unsigned bytesPerPixel);
+
 class ConversionImage {
 public:
     // Makes a zero-filled picture of 8, 24 or 32 bits per pixel. A palette count of 0 makes an

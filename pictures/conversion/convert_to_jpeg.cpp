@@ -40,7 +40,7 @@ int32_t ConvertToJpeg(const char* source, const char* destination, bool grey, in
         return kSourceMissing;
     }
     ConversionImage image;
-    if (ReadSource(source, image) != ReadOutcome::kRead) {
+    if (ReadSourceFile(source, image) != ReadOutcome::kRead) {
         return kSourceUnreadable;
     }
     return WriteJpeg(image, destination, {grey, quality, optimise, smoothing}) ? kConverted : kWriteFailed;

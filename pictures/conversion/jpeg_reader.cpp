@@ -1,14 +1,15 @@
-// Reads JPEG files through libjpeg's standard file source: grey and colour (YCbCr or RGB) files,
+// Reads JPEG sources through libjpeg's memory source: grey and colour (YCbCr or RGB) files,
 // sequential, progressive or arithmetic-coded, as libjpeg decodes them, into 8-bit grey or 24-bit
-// pictures. Refuses files without the start-of-image marker, four-component (CMYK, YCCK) files,
-// precisions other than 8 bits, pictures beyond the picture limits, and any file for which libjpeg
-// reports an error before decoding starts. A libjpeg error while decoding rows fails the read.
+// pictures. Refuses sources without the start-of-image marker, four-component (CMYK, YCCK) files,
+// precisions other than 8 bits, pictures beyond the picture limits or beyond what the data can
+// hold, files beyond the decompression limits, and any file for which libjpeg reports an error
+// before decoding starts. A libjpeg error while decoding rows fails the read.
 #include <cstdint>
 
-#include "pictures/conversion/conversion_files.h"
-#include "pictures/conversion/jpeg_error.h"
-#include "pictures/conversion/picture_limits.h"
 #include "pictures/conversion/source_reader.h"
+#include "pictures/shared/jpeg_decode_limits.h"
+#include "pictures/shared/jpeg_error_jump.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -17,16 +18,18 @@ namespace {
 struct JpegDecodeSession {
     jpeg_decompress_struct decompressor;
     JpegErrorJump error;
+    JpegDecodeLimits limits;
 };
 
-bool ReadHeader(JpegDecodeSession* session, std::FILE* file)
+bool ReadHeader(JpegDecodeSession* session, const uint8_t* data, size_t size)
 {
     session->decompressor.err = InitJpegErrorJump(session->error);
     if (setjmp(session->error.jump)) {
         return false;
     }
     jpeg_create_decompress(&session->decompressor);
-    jpeg_stdio_src(&session->decompressor, file);
+    ApplyJpegDecodeLimits(session->decompressor, session->limits);
+    jpeg_mem_src(&session->decompressor, data, static_cast<unsigned long>(size));
     return jpeg_read_header(&session->decompressor, TRUE) == JPEG_HEADER_OK;
 }
 
@@ -52,25 +55,29 @@ bool ReadRows(JpegDecodeSession* session, uint8_t* firstRow, size_t rowBytes)
     return true;
 }
 
-bool StartsWithImageMarker(std::FILE* file)
+bool StartsWithImageMarker(std::span<const uint8_t> source)
 {
-    unsigned char marker[2];
-    bool found = std::fread(marker, 1, 2, file) == 2 && marker[0] == 0xFF && marker[1] == 0xD8;
-    return found && std::fseek(file, 0, SEEK_SET) == 0;
+    return source.size() >= 2 && source[0] == 0xFF && source[1] == 0xD8;
+}
+
+// The default output is the picture's own size; the data must be able to hold it.
+bool SizeAcceptable(const jpeg_decompress_struct& d, uint64_t sourceBytes)
+{
+    return PictureSizeAllowed(d.image_width, d.image_height, kMaxConvertedSide) &&
+           DataCanHoldPixels(d.image_width, d.image_height, sourceBytes, kJpegMaxPixelsPerByte);
 }
 
 class JpegReader final : public SourceReader {
 public:
     ~JpegReader() override { jpeg_destroy_decompress(&session_.decompressor); }
 
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        file_ = OpenFileForReading(path);
-        if (!file_ || !StartsWithImageMarker(file_.get()) || !ReadHeader(&session_, file_.get())) {
+        if (!StartsWithImageMarker(source) || !ReadHeader(&session_, source.data(), source.size())) {
             return false;
         }
         const jpeg_decompress_struct& d = session_.decompressor;
-        if (!WithinPictureLimits(d.image_width, d.image_height) || !StartDecompress(&session_)) {
+        if (!SizeAcceptable(d, source.size()) || !StartDecompress(&session_)) {
             return false;
         }
         bool knownComponents = d.out_color_components == 1 || d.out_color_components == 3;
@@ -86,7 +93,6 @@ public:
     }
 
 private:
-    CFile file_;
     JpegDecodeSession session_{};
 };
 

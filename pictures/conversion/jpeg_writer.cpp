@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "pictures/conversion/depth_conversion.h"
-#include "pictures/conversion/jpeg_error.h"
 #include "pictures/conversion/replacement_file.h"
+#include "pictures/shared/jpeg_error_jump.h"
 
 namespace pictures {
 namespace {

@@ -7,18 +7,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "pictures/conversion/picture_limits.h"
 #include "pictures/conversion/source_reader.h"
-#include "pictures/conversion/temp_file_buffer.h"
-#include "runtime/byte_stream.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
 
 constexpr uint64_t kHeaderBytes = 128;
 constexpr uint64_t kPaletteBytes = 768;
-// A count byte and its value byte give at most 63 values.
-constexpr uint64_t kMostValuesPerPair = 63;
 
 struct PcxLayout {
     int64_t width = 0;
@@ -28,18 +24,16 @@ struct PcxLayout {
     uint64_t bytesPerLine = 0;
 };
 
-bool ReadLayout(rt::ByteStream& stream, PcxLayout& layout)
+bool ReadLayout(std::span<const uint8_t> source, PcxLayout& layout)
 {
-    uint8_t header[kHeaderBytes];
-    rt::ByteReader in(stream);
-    if (!in.bytes(header, sizeof header) || header[0] != 0x0A) {
+    if (source.size() < kHeaderBytes || source[0] != 0x0A) {
         return false;
     }
-    auto word = [&](size_t at) { return int64_t{header[at]} | int64_t{header[at + 1]} << 8; };
+    auto word = [&](size_t at) { return int64_t{source[at]} | int64_t{source[at + 1]} << 8; };
     layout.width = word(8) - word(4) + 1;
     layout.height = word(10) - word(6) + 1;
-    layout.bitsPerPlane = header[3];
-    layout.planes = header[65];
+    layout.bitsPerPlane = source[3];
+    layout.planes = source[65];
     layout.bytesPerLine = static_cast<uint64_t>(word(66));
     return true;
 }
@@ -69,27 +63,27 @@ bool DecodeRow(const uint8_t* coded, size_t size, size_t& position, std::vector<
 
 class PcxReader final : public SourceReader {
 public:
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        stream_ = rt::OpenFileStream(path, rt::FileSharing::kAll);
-        if (!stream_ || !ReadLayout(*stream_, layout_)) {
+        source_ = source;
+        if (!ReadLayout(source, layout_)) {
             return false;
         }
         bool knownPlanes = layout_.bitsPerPlane == 8 && (layout_.planes == 1 || layout_.planes == 3);
         return knownPlanes && layout_.width > 1 && layout_.height > 1 &&
                layout_.bytesPerLine >= static_cast<uint64_t>(layout_.width) &&
-               WithinPictureLimits(static_cast<uint64_t>(layout_.width), static_cast<uint64_t>(layout_.height));
+               PictureSizeAllowed(layout_.width, layout_.height, kMaxConvertedSide);
     }
 
     bool read(ConversionImage& image) override
     {
         bool indexed = layout_.planes == 1;
         uint64_t trailer = indexed ? kPaletteBytes : 0;
-        if (stream_->size() < kHeaderBytes + trailer + 1) {
+        if (source_.size() < kHeaderBytes + trailer + 1) {
             return false;
         }
-        std::unique_ptr<TempFileBuffer> coded = ReadCodedData(stream_->size() - kHeaderBytes - trailer);
-        if (!coded || (indexed && !ReadPalette())) {
+        std::span<const uint8_t> coded = source_.subspan(kHeaderBytes, source_.size() - kHeaderBytes - trailer);
+        if (!CanHoldEveryRow(coded.size())) {
             return false;
         }
         auto width = static_cast<uint32_t>(layout_.width);
@@ -97,38 +91,24 @@ public:
         if (!image.allocate(width, height, indexed ? 8 : 24, indexed ? 256 : 0)) {
             return false;
         }
+        const uint8_t* palette = source_.data() + source_.size() - kPaletteBytes;
         for (unsigned i = 0; i < 256 && indexed; ++i) {
-            image.setPaletteColour(i, {palette_[3 * i], palette_[3 * i + 1], palette_[3 * i + 2]});
+            image.setPaletteColour(i, {palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]});
         }
-        return DecodeRows(*coded, image);
+        return DecodeRows(coded, image);
     }
 
 private:
     uint64_t rowValues() const { return layout_.planes * layout_.bytesPerLine; }
 
-    // The coded data, or null when it cannot hold every row. Beyond two bytes per value the
-    // rest of the file can never be used, so it is not read.
-    std::unique_ptr<TempFileBuffer> ReadCodedData(uint64_t codedSize)
+    // Every pair of coded bytes (a count and its value) gives at most kPcxMaxRunLength values.
+    bool CanHoldEveryRow(uint64_t codedSize) const
     {
         uint64_t values = rowValues() * static_cast<uint64_t>(layout_.height);
-        if ((codedSize + 1) / 2 * kMostValuesPerPair < values) {
-            return nullptr;
-        }
-        std::unique_ptr<TempFileBuffer> coded = TempFileBuffer::Create(std::min(codedSize, 2 * values));
-        rt::ByteReader in(*stream_);
-        if (!coded || !in.seek(kHeaderBytes) || !in.bytes(coded->data(), coded->size())) {
-            return nullptr;
-        }
-        return coded;
+        return (codedSize + 1) / 2 * kPcxMaxRunLength >= values;
     }
 
-    bool ReadPalette()
-    {
-        rt::ByteReader in(*stream_);
-        return in.seek(stream_->size() - kPaletteBytes) && in.bytes(palette_, sizeof palette_);
-    }
-
-    bool DecodeRows(const TempFileBuffer& coded, ConversionImage& image) const
+    bool DecodeRows(std::span<const uint8_t> coded, ConversionImage& image) const
     {
         std::vector<uint8_t> row(static_cast<size_t>(rowValues()));
         size_t position = 0;
@@ -156,9 +136,8 @@ private:
         }
     }
 
-    std::unique_ptr<rt::ByteStream> stream_;
+    std::span<const uint8_t> source_;
     PcxLayout layout_;
-    uint8_t palette_[kPaletteBytes] = {};
 };
 
 }  // namespace

@@ -1,14 +1,12 @@
 // Reads the base resolution (768 x 512) of Photo CD image packs. Photo CD files carry no
 // signature this reader checks: every file of 1 MiB or more is accepted, so it is the last reader
 // offered. Each pair of rows is stored as two luma rows and one chroma row (C1 then C2, each
-// value shared by two neighbouring pixels). A file that ends before the last row fails the read.
+// value shared by two neighbouring pixels). A source that ends before the last row fails the read.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "pictures/conversion/source_reader.h"
-#include "pictures/conversion/temp_file_buffer.h"
-#include "runtime/byte_stream.h"
 
 namespace pictures {
 namespace {
@@ -44,28 +42,26 @@ void StoreRowPair(const uint8_t* stored, uint8_t* firstRow, uint8_t* secondRow)
 
 class PhotoCdReader final : public SourceReader {
 public:
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        stream_ = rt::OpenFileStream(path, rt::FileSharing::kAll);
-        return stream_ && stream_->size() >= kSmallestFile;
+        source_ = source;
+        return source.size() >= kSmallestFile;
     }
 
     bool read(ConversionImage& image) override
     {
-        std::unique_ptr<TempFileBuffer> stored = TempFileBuffer::Create(kRowPairBytes * kHeight / 2);
-        rt::ByteReader in(*stream_);
-        if (!stored || !in.seek(kBaseImageOffset) || !in.bytes(stored->data(), stored->size()) ||
-            !image.allocate(kWidth, kHeight, 24)) {
+        if (source_.size() < kBaseImageOffset + kRowPairBytes * kHeight / 2 || !image.allocate(kWidth, kHeight, 24)) {
             return false;
         }
+        const uint8_t* stored = source_.data() + kBaseImageOffset;
         for (uint32_t pair = 0; pair < kHeight / 2; ++pair) {
-            StoreRowPair(stored->data() + pair * kRowPairBytes, image.row(2 * pair), image.row(2 * pair + 1));
+            StoreRowPair(stored + pair * kRowPairBytes, image.row(2 * pair), image.row(2 * pair + 1));
         }
         return true;
     }
 
 private:
-    std::unique_ptr<rt::ByteStream> stream_;
+    std::span<const uint8_t> source_;
 };
 
 }  // namespace

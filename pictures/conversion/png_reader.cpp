@@ -1,19 +1,18 @@
-// Reads PNG files through libpng from the C file: bit depths 1 to 8 of every colour type, plain or
+// Reads PNG sources through libpng from memory: bit depths 1 to 8 of every colour type, plain or
 // interlaced. Palette files become 8-bit indexed pictures (sub-byte indices unpacked), grey files
 // 8-bit grey (sub-byte levels expanded; the alpha of grey-with-alpha files stripped, as the writer
 // drops alpha anyway), colour files 24-bit, or 32-bit A, R, G, B with alpha. Grey and colour
 // pixels are gamma-corrected for a 2.2 screen from the file's sRGB or gAMA chunk (0.45455 without
-// either); palette colours are taken as stored. Refuses 16-bit
-// files, pictures beyond the picture limits and files libpng reports an error for while reading
-// the header; an error while reading rows or the file's end fails the read.
+// either); palette colours are taken as stored. Refuses 16-bit files, pictures beyond the picture
+// limits or beyond what the data can hold, and files libpng reports an error for while reading the
+// header; an error while reading rows or the file's end fails the read.
 #include <png.h>
 
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 
-#include "pictures/conversion/conversion_files.h"
-#include "pictures/conversion/picture_limits.h"
 #include "pictures/conversion/source_reader.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -21,28 +20,47 @@ namespace {
 constexpr double kDefaultFileGamma = 0.45455;
 constexpr double kScreenGamma = 2.2;
 
+// The source as libpng reads it.
+struct PngSource {
+    const uint8_t* data;
+    size_t size;
+    size_t position;
+};
+
 // Plain C data shared by the open and read steps.
 struct PngDecodeSession {
     png_structp png;
     png_infop info;
+    PngSource source;
 };
 
 struct PngShape {
     uint32_t width;
     uint32_t height;
+    uint64_t storedRowBytes;  // of one row as the file codes it, before any transformation
     unsigned bitsPerPixel;
     unsigned paletteCount;
 };
+
+// The coded rows, each with its filter byte, must fit what the data can hold.
+bool SizeAcceptable(const PngShape& shape, uint64_t sourceBytes)
+{
+    return PictureSizeAllowed(shape.width, shape.height, kMaxConvertedSide) &&
+           DataCanHold((shape.storedRowBytes + 1) * shape.height, sourceBytes, kPngMaxRowBytesPerByte);
+}
 
 void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 void DiscardWarning(png_structp, png_const_charp) {}
 
-void ReadFromFile(png_structp png, png_bytep data, size_t length)
+void ReadFromSource(png_structp png, png_bytep data, size_t length)
 {
-    if (std::fread(data, 1, length, static_cast<std::FILE*>(png_get_io_ptr(png))) != length) {
+    auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (source->size - source->position < length) {
         png_error(png, "reading png image error");
     }
+    std::memcpy(data, source->data + source->position, length);
+    source->position += length;
 }
 
 // Chooses the transformations that give the picture's depth; false for 16-bit files.
@@ -77,7 +95,7 @@ bool RequestDepth(png_structp png, png_infop info, PngShape* shape)
     return true;
 }
 
-bool ReadInfo(PngDecodeSession* session, std::FILE* file, PngShape* shape)
+bool ReadInfo(PngDecodeSession* session, PngShape* shape)
 {
     session->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, DiscardWarning);
     if (!session->png) {
@@ -90,11 +108,12 @@ bool ReadInfo(PngDecodeSession* session, std::FILE* file, PngShape* shape)
     if (!session->info) {
         return false;
     }
-    png_set_read_fn(session->png, file, ReadFromFile);
-    png_set_user_limits(session->png, kMaxPictureSide, kMaxPictureSide);
+    png_set_read_fn(session->png, &session->source, ReadFromSource);
+    png_set_user_limits(session->png, kMaxConvertedSide, kMaxConvertedSide);
     png_read_info(session->png, session->info);
     shape->width = png_get_image_width(session->png, session->info);
     shape->height = png_get_image_height(session->png, session->info);
+    shape->storedRowBytes = png_get_rowbytes(session->png, session->info);
     return RequestDepth(session->png, session->info, shape);
 }
 
@@ -143,10 +162,10 @@ class PngReader final : public SourceReader {
 public:
     ~PngReader() override { png_destroy_read_struct(&session_.png, &session_.info, nullptr); }
 
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        file_ = OpenFileForReading(path);
-        return file_ && ReadInfo(&session_, file_.get(), &shape_) && WithinPictureLimits(shape_.width, shape_.height);
+        session_.source = {source.data(), source.size(), 0};
+        return ReadInfo(&session_, &shape_) && SizeAcceptable(shape_, source.size());
     }
 
     bool read(ConversionImage& image) override
@@ -163,7 +182,6 @@ public:
     }
 
 private:
-    CFile file_;
     PngDecodeSession session_{};
     PngShape shape_{};
 };

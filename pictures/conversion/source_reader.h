@@ -1,10 +1,11 @@
-// One reader per source format. The open step inspects the file and accepts or refuses it; the
-// read step of an accepting reader fills the picture. A reader closes the source when it is
-// destroyed, so the destination may be the source itself.
+// One reader per source format, reading the source's bytes from memory. The open step inspects
+// the bytes and accepts or refuses them; the read step of an accepting reader fills the picture.
+// The bytes must outlive the reader.
 #pragma once
 
+#include <cstdint>
 #include <memory>
-#include <string>
+#include <span>
 
 #include "pictures/conversion/conversion_image.h"
 
@@ -13,8 +14,8 @@ namespace pictures {
 class SourceReader {
 public:
     virtual ~SourceReader() = default;
-    // False refuses the file: the next reader is offered it.
-    virtual bool open(const std::string& path) = 0;
+    // False refuses the bytes: the next reader is offered them.
+    virtual bool open(std::span<const uint8_t> source) = 0;
     // Only after an accepting open; false is a failed read.
     virtual bool read(ConversionImage& image) = 0;
 };

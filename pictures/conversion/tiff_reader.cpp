@@ -1,23 +1,27 @@
-// Reads TIFF files through libtiff's RGBA image reader: the first image of the file, in every
+// Reads TIFF sources through libtiff's RGBA image reader: the first image of the file, in every
 // photometric interpretation, depth and compression the linked libtiff can turn into RGBA, into a
-// 24-bit picture with alpha dropped. Refuses files libtiff cannot open, a width or length of 0
-// and pictures beyond the picture limits; a picture the RGBA reader cannot handle fails the read.
-// Damaged strips do not stop the reader. libtiff's messages are discarded.
+// 24-bit picture with alpha dropped. Refuses sources libtiff cannot open, a width or length of 0,
+// pictures beyond the picture limits, and pictures whose pixels or decoded strips the data cannot
+// hold (kTiffMaxExpansion); a picture the RGBA reader cannot handle fails the read. Damaged strips
+// do not stop the reader. libtiff's messages are discarded, and no allocation of libtiff's may pass
+// kTiffMaxSingleAllocation.
+#include <algorithm>
 #include <cstdarg>
 #include <cstdint>
+#include <cstring>
 
 #include <tiffio.h>
 
-#include "pictures/conversion/picture_limits.h"
 #include "pictures/conversion/source_reader.h"
 #include "pictures/conversion/temp_file_buffer.h"
-
-#ifdef _WIN32
-#include "runtime/text_codec.h"
-#endif
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
+
+// libtiff's largest single block is a decoded strip or tile: a 12000 x 9000 picture of 8-bit RGBA
+// samples stored as one strip (432 MB) fits.
+constexpr tmsize_t kTiffMaxSingleAllocation = tmsize_t{512} * 1024 * 1024;
 
 struct TiffCloser {
     void operator()(TIFF* tiff) const { TIFFClose(tiff); }
@@ -29,7 +33,52 @@ struct TiffOptionsFreer {
 // Handled here: libtiff's own handlers are not called.
 int DiscardMessage(TIFF*, void*, const char*, const char*, va_list) { return 1; }
 
-TIFF* OpenSilently(const std::string& path)
+// The source as libtiff's client file: read-only, mapped straight onto the bytes.
+struct MemoryFile {
+    std::span<const uint8_t> bytes;
+    uint64_t position = 0;
+};
+
+MemoryFile& FileOf(thandle_t handle) { return *static_cast<MemoryFile*>(handle); }
+
+tmsize_t MemoryRead(thandle_t handle, void* destination, tmsize_t size)
+{
+    MemoryFile& file = FileOf(handle);
+    uint64_t left = file.position < file.bytes.size() ? file.bytes.size() - file.position : 0;
+    uint64_t count = size > 0 ? std::min<uint64_t>(static_cast<uint64_t>(size), left) : 0;
+    if (count > 0) {
+        std::memcpy(destination, file.bytes.data() + file.position, static_cast<size_t>(count));
+    }
+    file.position += count;
+    return static_cast<tmsize_t>(count);
+}
+
+tmsize_t MemoryWrite(thandle_t, void*, tmsize_t) { return -1; }
+
+toff_t MemorySeek(thandle_t handle, toff_t offset, int whence)
+{
+    MemoryFile& file = FileOf(handle);
+    uint64_t base = whence == SEEK_CUR ? file.position : whence == SEEK_END ? file.bytes.size() : 0;
+    file.position = base + offset;
+    return file.position;
+}
+
+int MemoryClose(thandle_t) { return 0; }
+
+toff_t MemorySize(thandle_t handle) { return FileOf(handle).bytes.size(); }
+
+// libtiff only reads what it maps for reading.
+int MemoryMap(thandle_t handle, void** base, toff_t* size)
+{
+    MemoryFile& file = FileOf(handle);
+    *base = const_cast<uint8_t*>(file.bytes.data());
+    *size = file.bytes.size();
+    return 1;
+}
+
+void MemoryUnmap(thandle_t, void*, toff_t) {}
+
+TIFF* OpenSilently(MemoryFile& file)
 {
     std::unique_ptr<TIFFOpenOptions, TiffOptionsFreer> options(TIFFOpenOptionsAlloc());
     if (!options) {
@@ -37,23 +86,37 @@ TIFF* OpenSilently(const std::string& path)
     }
     TIFFOpenOptionsSetErrorHandlerExtR(options.get(), DiscardMessage, nullptr);
     TIFFOpenOptionsSetWarningHandlerExtR(options.get(), DiscardMessage, nullptr);
-#ifdef _WIN32
-    return TIFFOpenWExt(rt::WideFromGbk(path).c_str(), "r", options.get());
-#else
-    return TIFFOpenExt(path.c_str(), "r", options.get());
-#endif
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), kTiffMaxSingleAllocation);
+    return TIFFClientOpenExt("source", "r", &file, MemoryRead, MemoryWrite, MemorySeek, MemoryClose, MemorySize,
+                             MemoryMap, MemoryUnmap, options.get());
+}
+
+uint64_t SaturatingProduct(uint64_t a, uint64_t b) { return b != 0 && a > UINT64_MAX / b ? UINT64_MAX : a * b; }
+
+// What libtiff decodes for the RGBA reader: every strip or tile, of every plane, at full size.
+// 0 when libtiff finds the sizes inconsistent.
+uint64_t DecodedBytes(TIFF* tiff)
+{
+    if (TIFFIsTiled(tiff)) {
+        return SaturatingProduct(TIFFTileSize64(tiff), TIFFNumberOfTiles(tiff));
+    }
+    return SaturatingProduct(TIFFStripSize64(tiff), TIFFNumberOfStrips(tiff));
 }
 
 class TiffReader final : public SourceReader {
 public:
-    bool open(const std::string& path) override
+    bool open(std::span<const uint8_t> source) override
     {
-        tiff_.reset(OpenSilently(path));
+        file_.bytes = source;
+        tiff_.reset(OpenSilently(file_));
         if (!tiff_ || !TIFFGetField(tiff_.get(), TIFFTAG_IMAGEWIDTH, &width_) ||
-            !TIFFGetField(tiff_.get(), TIFFTAG_IMAGELENGTH, &height_)) {
+            !TIFFGetField(tiff_.get(), TIFFTAG_IMAGELENGTH, &height_) ||
+            !PictureSizeAllowed(width_, height_, kMaxConvertedSide)) {
             return false;
         }
-        return WithinPictureLimits(width_, height_);
+        uint64_t decoded = DecodedBytes(tiff_.get());
+        uint64_t pixels = uint64_t{width_} * height_;
+        return decoded != 0 && DataCanHold(std::max(decoded, pixels), source.size(), kTiffMaxExpansion);
     }
 
     bool read(ConversionImage& image) override
@@ -80,6 +143,8 @@ public:
     }
 
 private:
+    // Declared before the TIFF, which reads it until it is closed.
+    MemoryFile file_;
     std::unique_ptr<TIFF, TiffCloser> tiff_;
     uint32_t width_ = 0;
     uint32_t height_ = 0;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "pictures/decoding/format_decoders.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -57,7 +57,8 @@ BmpHeader ReadHeader(rt::ByteReader& in)
 bool HeaderSupported(const BmpHeader& h)
 {
     bool depthKnown = h.bits == 1 || h.bits == 4 || h.bits == 8 || h.bits == 24 || h.bits == 32;
-    return h.infoSize >= kInfoHeaderBytes && h.compression == 0 && depthKnown && PictureSizeAllowed(h.width, h.height);
+    return h.infoSize >= kInfoHeaderBytes && h.compression == 0 && depthKnown &&
+           PictureSizeAllowed(h.width, h.height, kMaxDecodedSide);
 }
 
 bool ReadColourTable(rt::ByteReader& in, const BmpHeader& h, ColourTable& table)

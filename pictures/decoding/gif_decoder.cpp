@@ -7,7 +7,7 @@
 #include "pictures/decoding/format_decoders.h"
 #include "pictures/decoding/gif_lzw.h"
 #include "pictures/decoding/packed_dib.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -126,7 +126,8 @@ OwnedPicture DecodeFrame(std::span<const uint8_t> d, size_t at, const Screen& sc
     std::span<const uint8_t> colours = localBytes ? d.subspan(at, localBytes) : screen.colours;
     at += localBytes;
     int minCodeSize = d[at++];
-    if (!PictureSizeAllowed(width, height) || !DataCanHoldPixels(width, height, d.size() - at, kGifMaxPixelsPerByte)) {
+    if (!PictureSizeAllowed(width, height, kMaxDecodedSide) ||
+        !DataCanHoldPixels(width, height, d.size() - at, kGifMaxPixelsPerByte)) {
         return nullptr;
     }
 
@@ -149,7 +150,7 @@ OwnedPicture DecodeGif(std::span<const uint8_t> d)
     if (globalBytes >= d.size() - kScreenHeaderBytes) return nullptr;
     screen.colours = d.subspan(kScreenHeaderBytes, globalBytes);
     // The screen bitmap is made when the picture is drawn: the file must be able to fill it.
-    if (!PictureSizeAllowed(screen.width, screen.height) ||
+    if (!PictureSizeAllowed(screen.width, screen.height, kMaxDecodedSide) ||
         !DataCanHoldPixels(screen.width, screen.height, d.size(), kGifMaxPixelsPerByte)) {
         return nullptr;
     }

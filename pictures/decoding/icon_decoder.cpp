@@ -8,7 +8,7 @@
 
 #include "pictures/decoding/format_decoders.h"
 #include "pictures/decoding/icon_platform.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -80,7 +80,7 @@ bool ReadImageInfo(const std::vector<uint8_t>& image, IconImageInfo& info)
         height = static_cast<int32_t>(Le32(image.data() + 8)) / 2;
         info.bitCount = static_cast<uint16_t>(image[14] | image[15] << 8);
     }
-    if (!PictureSizeAllowed(width, height)) return false;
+    if (!PictureSizeAllowed(width, height, kMaxDecodedSide)) return false;
     info.width = static_cast<int32_t>(width);
     info.height = static_cast<int32_t>(height);
     return true;

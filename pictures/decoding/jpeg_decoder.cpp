@@ -1,7 +1,8 @@
 // Reads JPEG (kind 1) through libjpeg: baseline, progressive and arithmetic-coded 8-bit pictures
 // with one (grey) or three (YCbCr or RGB) components. Refuses four-component (CMYK, YCCK) and other
-// component counts, 12-bit samples and pictures beyond the size limits. A truncated file still
-// decodes: its missing part is filled by the decompressor.
+// component counts, 12-bit samples, pictures beyond the size limits or beyond what the data can
+// hold, and files beyond the decompression limits (too many scans, too much of libjpeg's memory).
+// A truncated file still decodes: its missing part is filled by the decompressor.
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -11,7 +12,9 @@
 #include <jerror.h>
 
 #include "pictures/decoding/format_decoders.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/jpeg_decode_limits.h"
+#include "pictures/shared/jpeg_error_jump.h"
+#include "pictures/shared/picture_limits.h"
 #include "runtime/memory.h"
 
 namespace pictures {
@@ -26,25 +29,17 @@ struct JpegSource {
     JOCTET piece[kSourcePieceBytes];
 };
 
-struct JpegErrors {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-};
-
 // Everything one decode needs, in plain C structs: the decompression below may longjmp out of any
 // libjpeg call, so nothing with a destructor may live in it.
 struct JpegDecode {
     jpeg_decompress_struct info;
-    JpegErrors errors;
+    JpegErrorJump errors;
+    JpegDecodeLimits limits;
     JpegSource source;
     uint8_t* pixels;  // B,G,R rows bottom-up; the caller frees it whatever the outcome
     uint32_t width;
     uint32_t height;
 };
-
-void IgnoreMessage(j_common_ptr, int) {}
-void IgnoreOutput(j_common_ptr) {}
-void JumpBack(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
 
 void InitSource(j_decompress_ptr) {}
 void TermSource(j_decompress_ptr) {}
@@ -102,7 +97,7 @@ void AttachSource(JpegDecode& d, rt::ByteStream& stream)
 bool OutputAcceptable(const jpeg_decompress_struct& info, uint64_t streamBytes)
 {
     if (info.out_color_components != 3) return false;
-    if (!PictureSizeAllowed(info.output_width, info.output_height)) return false;
+    if (!PictureSizeAllowed(info.output_width, info.output_height, kMaxDecodedSide)) return false;
     return DataCanHoldPixels(info.output_width, info.output_height, streamBytes, kJpegMaxPixelsPerByte);
 }
 
@@ -141,24 +136,22 @@ bool ReadScanlines(JpegDecode& d)
 // holds the whole picture.
 bool Decompress(JpegDecode& d, rt::ByteStream& stream)
 {
-    d.info.err = jpeg_std_error(&d.errors.manager);
-    d.errors.manager.error_exit = JumpBack;
-    d.errors.manager.emit_message = IgnoreMessage;
-    d.errors.manager.output_message = IgnoreOutput;
+    d.info.err = InitJpegErrorJump(d.errors);
     if (setjmp(d.errors.jump)) return false;
 
     jpeg_create_decompress(&d.info);
+    ApplyJpegDecodeLimits(d.info, d.limits);
     AttachSource(d, stream);
     jpeg_read_header(&d.info, TRUE);
     if (!ChooseBgrOutput(d.info)) return false;
     jpeg_calc_output_dimensions(&d.info);
     if (!OutputAcceptable(d.info, stream.size())) return false;
+    // A multi-scan file is read whole here, within the limits, before the pixels are allocated.
+    jpeg_start_decompress(&d.info);
     d.width = d.info.output_width;
     d.height = d.info.output_height;
     d.pixels = static_cast<uint8_t*>(rt::TryAllocMem(static_cast<size_t>(d.width) * d.height * 3));
     if (!d.pixels) return false;
-
-    jpeg_start_decompress(&d.info);
     if (!ReadScanlines(d)) return false;
     jpeg_finish_decompress(&d.info);
     return true;

@@ -9,7 +9,7 @@
 
 #include "pictures/decoding/format_decoders.h"
 #include "pictures/decoding/packed_dib.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -53,7 +53,7 @@ int64_t StoredRowBytes(const PcxHeader& h) { return h.bits == 8 ? h.width : (h.w
 bool HeaderSupported(const PcxHeader& h, size_t dataBytes)
 {
     if (h.planes != 1 || (h.bits != 1 && h.bits != 8)) return false;
-    if (!PictureSizeAllowed(h.width, h.height) || h.bytesPerLine < StoredRowBytes(h)) return false;
+    if (!PictureSizeAllowed(h.width, h.height, kMaxDecodedSide) || h.bytesPerLine < StoredRowBytes(h)) return false;
     // Every run pair gives at most 63 bytes; a single last byte gives one.
     uint64_t coded = dataBytes - kHeaderBytes;
     uint64_t mostDecoded = coded / 2 * kPcxMaxRunLength + coded % 2;

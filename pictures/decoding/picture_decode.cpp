@@ -6,7 +6,7 @@
 
 #include "pictures/decoding/format_decoders.h"
 #include "pictures/decoding/picture_detect.h"
-#include "pictures/decoding/picture_limits.h"
+#include "pictures/shared/picture_limits.h"
 #include "runtime/byte_stream.h"
 
 namespace pictures {

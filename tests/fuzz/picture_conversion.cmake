@@ -1,5 +1,5 @@
-# ConvertToJpeg fuzzed through each of its readers: one harness, built per format with that
-# format's signature, seeded from tests/fuzz/seeds/fuzz_convert_<format>/.
+# The conversion's readers fuzzed in memory: one harness, built per format with that format's
+# signature, seeded from tests/fuzz/seeds/fuzz_convert_<format>/.
 if(TARGET picture_conversion)
     foreach(format jpeg bmp tiff png pcx photo_cd)
         string(TOUPPER ${format} upper)

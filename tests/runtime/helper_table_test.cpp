@@ -72,6 +72,9 @@ TEST(RuntimeServices, NumericConversionTruncatesAndTakesTheLowWordOfLongs)
         return static_cast<int32_t>(rt::RuntimeService(rt::kServiceToInteger, reinterpret_cast<uintptr_t>(&value), 0));
     };
     EXPECT_EQ(convert(rt::MakeDouble(-2.9)), -2);
+    EXPECT_EQ(convert(rt::MakeDouble(-2.5)), -2);
+    EXPECT_EQ(convert(rt::MakeDouble(-0.5)), 0);
+    EXPECT_EQ(convert(rt::MakeFloat(-2.5f)), -2);
     EXPECT_EQ(convert(rt::MakeFloat(3.7f)), 3);
     EXPECT_EQ(convert(rt::MakeLong(0x100000005LL)), 5);
     EXPECT_EQ(convert({0xfffe, 0, rt::kShort}), -2);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pictures/conversion/picture_limits.h"
+#include "pictures/conversion/conversion_image.h"
 #include "test_support.h"
 
 #ifdef _WIN32

@@ -3,6 +3,7 @@
 #include <jpeglib.h>
 #include <png.h>
 #include <tiffio.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -203,6 +204,62 @@ void WriteTiff(const std::string& path, const RgbPicture& picture)
         TIFFWriteScanline(tiff, const_cast<uint8_t*>(picture.at(0, y)), y, 0);
     }
     TIFFClose(tiff);
+}
+
+void WriteBlankTiff(const std::string& path, uint32_t width, uint32_t height, unsigned samples, unsigned bits)
+{
+    TIFF* tiff = TIFFOpen(path.c_str(), "w");
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, height);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, samples);
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, bits);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+    TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, height);
+    std::vector<uint16_t> extra(samples > 3 ? samples - 3 : 0, EXTRASAMPLE_UNASSALPHA);
+    if (!extra.empty()) {
+        TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, static_cast<uint16_t>(extra.size()), extra.data());
+    }
+    Bytes row(size_t{width} * samples * bits / 8);
+    for (uint32_t y = 0; y < height; ++y) {
+        TIFFWriteScanline(tiff, row.data(), y, 0);
+    }
+    TIFFClose(tiff);
+}
+
+Bytes WithTiffTags(Bytes tiff, std::initializer_list<std::pair<uint16_t, uint32_t>> tags)
+{
+    auto u16 = [&](size_t at) { return static_cast<uint16_t>(tiff.at(at) | tiff.at(at + 1) << 8); };
+    auto u32 = [&](size_t at) { return uint32_t{u16(at)} | uint32_t{u16(at + 2)} << 16; };
+    EXPECT_EQ(u16(0), 0x4949) << "a little-endian TIFF";
+    size_t directory = u32(4);
+    for (size_t entry = directory + 2; entry < directory + 2 + 12 * size_t{u16(directory)}; entry += 12) {
+        for (auto [tag, value] : tags) {
+            if (u16(entry) != tag) {
+                continue;
+            }
+            size_t bytes = u16(entry + 2) == TIFF_SHORT ? 2 : 4;
+            for (size_t i = 0; i < bytes; ++i) {
+                tiff.at(entry + 8 + i) = static_cast<uint8_t>(value >> (8 * i));
+            }
+        }
+    }
+    return tiff;
+}
+
+Bytes WithPngSize(Bytes png, uint32_t width, uint32_t height)
+{
+    // The signature, then the header chunk: length, "IHDR", width and height big-endian, CRC.
+    for (int i = 0; i < 4; ++i) {
+        png.at(16 + i) = static_cast<uint8_t>(width >> (24 - 8 * i));
+        png.at(20 + i) = static_cast<uint8_t>(height >> (24 - 8 * i));
+    }
+    uint32_t crc = static_cast<uint32_t>(crc32(0, png.data() + 12, 17));
+    for (int i = 0; i < 4; ++i) {
+        png.at(29 + i) = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    }
+    return png;
 }
 
 void WriteCmykJpeg(const std::string& path, uint32_t width, uint32_t height)

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,12 @@ Bytes BmpFileOfDepth(unsigned bits, uint32_t width, uint32_t height, size_t mini
 Bytes PcxFile(const RgbPicture& picture, unsigned planes);
 void WritePng(const std::string& path, const RgbPicture& picture, int colourType, int bitDepth = 8);
 void WriteTiff(const std::string& path, const RgbPicture& picture);
+// A zero-filled single-strip deflate TIFF; samples beyond the third are unassociated alpha.
+void WriteBlankTiff(const std::string& path, uint32_t width, uint32_t height, unsigned samples, unsigned bits);
+// A little-endian TIFF with SHORT or LONG tags of its first directory set to new values.
+Bytes WithTiffTags(Bytes tiff, std::initializer_list<std::pair<uint16_t, uint32_t>> tags);
+// A PNG whose header claims another size (its checksum made to match).
+Bytes WithPngSize(Bytes png, uint32_t width, uint32_t height);
 void WriteCmykJpeg(const std::string& path, uint32_t width, uint32_t height);
 
 void WriteBytes(const std::string& path, const Bytes& bytes);

@@ -23,6 +23,28 @@ void Put32(std::vector<uint8_t>& data, size_t at, uint32_t value)
     for (int i = 0; i < 4; ++i) data[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+// Every depth at widths whose unpadded rows cover every remainder modulo 4 (1-bit widths up to 40
+// give rows of 1 to 5 bytes): a row stride rounded the wrong way shifts every later row.
+TEST(BmpDecoder, RowsArePaddedToFourBytesAtEveryDepthAndWidth)
+{
+    for (unsigned bits : {1u, 4u, 8u, 24u, 32u}) {
+        for (int width = 1; width <= 40; ++width) {
+            OwnedPicture picture = Decode(testing::HandMadeBmp(bits, width, 3));
+            ASSERT_NE(picture, nullptr) << bits << " bits, width " << width;
+            ASSERT_TRUE(SameImage(PictureRgb(*picture), testing::HandMadeBmpPixels(bits, width, 3)))
+                << bits << " bits, width " << width;
+        }
+    }
+}
+
+TEST(BmpDecoder, RunLengthAndBitFieldCompressionsAreRefused)
+{
+    EXPECT_EQ(Decode(testing::HandMadeBmp(8, 5, 3, 1)), nullptr) << "RLE8";
+    EXPECT_EQ(Decode(testing::HandMadeBmp(4, 9, 3, 2)), nullptr) << "RLE4";
+    EXPECT_EQ(Decode(testing::HandMadeBmp(32, 5, 3, 3)), nullptr) << "bit fields";
+    EXPECT_NE(Decode(testing::HandMadeBmp(8, 5, 3, 0)), nullptr) << "the same pictures uncompressed";
+}
+
 class BmpMatchesReference : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BmpMatchesReference, PixelForPixel)

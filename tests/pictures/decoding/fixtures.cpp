@@ -67,6 +67,47 @@ RgbImage FromMonochrome(const Picture& p)
     return image;
 }
 
+// Index of pixel (x, y) in a palette picture, and the colours of the palette entries.
+unsigned IndexAt(int x, int y, unsigned bits) { return static_cast<unsigned>(3 * x + 5 * y + 1) % (1u << bits); }
+uint8_t PaletteRed(unsigned i) { return static_cast<uint8_t>(i * 37 + 11); }
+uint8_t PaletteGreen(unsigned i) { return static_cast<uint8_t>(i * 91 + 5); }
+uint8_t PaletteBlue(unsigned i) { return static_cast<uint8_t>(i * 151 + 3); }
+// Byte c (B, G, R) of pixel (x, y) in a 24 or 32-bit picture.
+uint8_t DirectByte(int x, int y, int c) { return static_cast<uint8_t>(40 * x + 70 * y + 90 * c + x * y); }
+
+void Put32(std::vector<uint8_t>& data, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) {
+        data[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+std::vector<uint8_t> HandMadeRow(unsigned bits, int width, int y)
+{
+    std::vector<uint8_t> row;
+    unsigned accumulator = 0;
+    unsigned filled = 0;
+    for (int x = 0; x < width; ++x) {
+        if (bits > 8) {
+            for (int c = 0; c < static_cast<int>(bits / 8); ++c) {
+                row.push_back(DirectByte(x, y, c));
+            }
+            continue;
+        }
+        accumulator = accumulator << bits | IndexAt(x, y, bits);
+        filled += bits;
+        if (filled == 8) {
+            row.push_back(static_cast<uint8_t>(accumulator));
+            accumulator = filled = 0;
+        }
+    }
+    if (filled) {
+        row.push_back(static_cast<uint8_t>(accumulator << (8 - filled)));
+    }
+    row.resize((row.size() + 3) / 4 * 4);
+    return row;
+}
+
 }  // namespace
 
 std::string FixturePath(const std::string& name) { return std::string(PICTURE_FIXTURES) + "/" + name; }
@@ -141,6 +182,50 @@ RgbImage TopRows(const RgbImage& image, int rows)
     RgbImage top{image.width, rows, {}};
     top.rgb.assign(image.rgb.begin(), image.rgb.begin() + static_cast<std::ptrdiff_t>(image.width) * rows * 3);
     return top;
+}
+
+
+std::vector<uint8_t> HandMadeBmp(unsigned bits, int width, int height, uint32_t compression)
+{
+    uint32_t colours = bits <= 8 ? 1u << bits : 0;
+    uint32_t offset = 54 + 4 * colours;
+    std::vector<uint8_t> data(offset);
+    for (int y = height - 1; y >= 0; --y) {
+        std::vector<uint8_t> row = HandMadeRow(bits, width, y);
+        data.insert(data.end(), row.begin(), row.end());
+    }
+    data[0] = 'B';
+    data[1] = 'M';
+    Put32(data, 2, static_cast<uint32_t>(data.size()));
+    Put32(data, 10, offset);
+    Put32(data, 14, 40);
+    Put32(data, 18, static_cast<uint32_t>(width));
+    Put32(data, 22, static_cast<uint32_t>(height));
+    data[26] = 1;
+    data[28] = static_cast<uint8_t>(bits);
+    Put32(data, 30, compression);
+    for (unsigned i = 0; i < colours; ++i) {
+        data[54 + 4 * i] = PaletteBlue(i);
+        data[55 + 4 * i] = PaletteGreen(i);
+        data[56 + 4 * i] = PaletteRed(i);
+    }
+    return data;
+}
+
+RgbImage HandMadeBmpPixels(unsigned bits, int width, int height)
+{
+    RgbImage image = Blank(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (bits <= 8) {
+                unsigned i = IndexAt(x, y, bits);
+                PutRgb(image, x, y, PaletteRed(i), PaletteGreen(i), PaletteBlue(i));
+            } else {
+                PutRgb(image, x, y, DirectByte(x, y, 2), DirectByte(x, y, 1), DirectByte(x, y, 0));
+            }
+        }
+    }
+    return image;
 }
 
 }  // namespace pictures::testing

@@ -44,4 +44,11 @@ RgbImage PictureRgb(const Picture& picture);
 // The top rows of an image.
 RgbImage TopRows(const RgbImage& image, int rows);
 
+// A BMP with a 40-byte header and a full colour table (1, 4 and 8 bits), written independently of
+// the decoder: rows bottom-up, packed most significant bits first, padded to 4 bytes. Every pixel
+// and palette entry has its own colour; compression is only written into the header.
+std::vector<uint8_t> HandMadeBmp(unsigned bits, int width, int height, uint32_t compression = 0);
+// The picture that HandMadeBmp stores.
+RgbImage HandMadeBmpPixels(unsigned bits, int width, int height);
+
 }  // namespace pictures::testing

@@ -7,8 +7,11 @@
 
 #include "allocation_probe.h"
 #include "fixtures.h"
+#include "jpeg_edits.h"
 #include "pictures/decoding/format_decoders.h"
 #include "pictures/decoding/picture_decode.h"
+#include "pictures/shared/jpeg_decode_limits.h"
+#include "pictures/shared/picture_limits.h"
 
 namespace pictures {
 namespace {
@@ -19,22 +22,7 @@ using testing::PictureRgb;
 using testing::ReadFixture;
 using testing::ReadReference;
 using testing::SameImage;
-
-// Rewrites the size in the frame header (start of frame, baseline or progressive).
-std::vector<uint8_t> WithFrameSize(std::vector<uint8_t> data, uint16_t width, uint16_t height)
-{
-    for (size_t i = 2; i + 9 < data.size(); ++i) {
-        if (data[i] == 0xFF && (data[i + 1] == 0xC0 || data[i + 1] == 0xC2)) {
-            data[i + 5] = static_cast<uint8_t>(height >> 8);
-            data[i + 6] = static_cast<uint8_t>(height);
-            data[i + 7] = static_cast<uint8_t>(width >> 8);
-            data[i + 8] = static_cast<uint8_t>(width);
-            return data;
-        }
-    }
-    ADD_FAILURE() << "no frame header";
-    return data;
-}
+using testing::WithFrameSize;
 
 class JpegMatchesReference : public ::testing::TestWithParam<const char*> {};
 
@@ -99,6 +87,27 @@ TEST(JpegDecoder, ShortFileClaimingABigPictureAllocatesNothingBig)
     // 9000 x 9000 is within the limits, but a 1 KB file cannot hold 81 million pixels.
     EXPECT_EQ(Decode(WithFrameSize(ReadFixture("jpeg_colour.jpg"), 9000, 9000)), nullptr);
     EXPECT_LT(probe.largest(), size_t{1} << 20);
+}
+
+TEST(JpegDecoder, FilesOfTooManyScansAreRefused)
+{
+    // libjpeg's progressive script has ten scans; each repeat of the last one makes the decoder
+    // visit every block of the picture again.
+    std::vector<uint8_t> progressive = testing::MakeJpeg(64, 48, true, false);
+    OwnedPicture withinLimit = Decode(testing::WithLastScanRepeated(progressive, kJpegMaxScans - 10));
+    ASSERT_NE(withinLimit, nullptr);
+    EXPECT_EQ(withinLimit->width, 64);
+    EXPECT_EQ(Decode(testing::WithLastScanRepeated(progressive, kJpegMaxScans - 9)), nullptr);
+}
+
+TEST(JpegDecoder, MultiScanBuffersBeyondLibjpegsMemoryLimitAreRefused)
+{
+    // 10000 x 9000 with full-size chroma: 540 MB of coefficients, in a file long enough to hold
+    // that many pixels.
+    std::vector<uint8_t> claim = WithFrameSize(testing::MakeJpeg(16, 16, true, true), 10000, 9000);
+    testing::AllocationProbe probe;
+    EXPECT_EQ(Decode(testing::PaddedWithComments(claim, 10000 * 9000 / kJpegMaxPixelsPerByte + 1)), nullptr);
+    EXPECT_LT(probe.largest(), size_t{1} << 20) << "the pixels are allocated only once libjpeg has its buffers";
 }
 
 class ThrowingStream final : public rt::ByteStream {

@@ -102,6 +102,18 @@ INSTANTIATE_TEST_SUITE_P(Bitmaps, PictureToBitmapMatchesReference,
 INSTANTIATE_TEST_SUITE_P(Icons, PictureToBitmapMatchesReference,
                          ::testing::Values("icon_48_16.ico", "icon_pick32.ico", "cursor.cur", "icon_png.ico"));
 
+// The 24-bit rows are padded for the device-independent bitmap: widths 1 to 8 give every
+// remainder of the unpadded row modulo 4.
+TEST(PictureToBitmap, ColourRowsArePaddedAtEveryWidth)
+{
+    for (int width = 1; width <= 8; ++width) {
+        std::vector<uint8_t> bmp = testing::HandMadeBmp(24, width, 3);
+        OwnedBitmap bitmap = PictureToBitmap(bmp.data(), static_cast<std::ptrdiff_t>(bmp.size()));
+        ASSERT_NE(bitmap, nullptr) << "width " << width;
+        EXPECT_TRUE(SameImage(BitmapRgb(bitmap.get()), testing::HandMadeBmpPixels(24, width, 3))) << "width " << width;
+    }
+}
+
 TEST(PictureToBitmap, RefusesWhatDoesNotDecode)
 {
     const char text[] = "no picture here";
