@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "app/variables.h"
+#include "data/program_windows.h"
 #include "runtime/helper_table.h"
 #include "runtime/misc_service.h"
 #include "runtime/start_runtime.h"
@@ -15,7 +16,7 @@ int ApplicationEntry()
     helpers.miscService(kStartRuntime);
     _fpreset();
     helpers.miscService(kSetExitRoutine, &app::ReleaseTexts);
-    helpers.loadStartWindow(app::kMainWindowId);
+    helpers.loadStartWindow(data::main_window::kId);
     helpers.runMessageLoop();
     return 0;
 }

@@ -17,7 +17,7 @@ void ReleaseTexts()
     Variables& v = Vars();
     for (void** slot : {reinterpret_cast<void**>(&v.pictureFolder), reinterpret_cast<void**>(&v.previewState),
                         reinterpret_cast<void**>(&v.outputFolder), &v.pictureBytes,
-                        reinterpret_cast<void**>(&v.previewSource)}) {
+                        reinterpret_cast<void**>(&v.previewSource), reinterpret_cast<void**>(&v.noticeHost)}) {
         rt::Helpers().freeMem(*slot);
         *slot = nullptr;
     }

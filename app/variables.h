@@ -1,20 +1,23 @@
-// The application's variables: they live for the whole run; texts and byte sets start empty.
+// The application's variables: they live for the whole run; texts and byte sets start empty,
+// numbers at 0. Every text and byte set held here is the application's own copy, released by
+// ReleaseTexts at exit.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 namespace app {
 
-constexpr uint32_t kMainWindowId = 0x52010001;
-
 struct Variables {
-    char* pictureFolder = nullptr;
-    char* previewState = nullptr;
-    char* outputFolder = nullptr;
-    void* pictureBytes = nullptr;
-    int32_t currentPicture = 0;
-    char* previewSource = nullptr;
-    float previewScale = 0;
+    char* pictureFolder = nullptr;   // folder of the opened picture, ending in a backslash
+    char* previewState = nullptr;    // "已开启" while the preview window exists
+    char* outputFolder = nullptr;    // folder of the last split's output name, ending in a backslash
+    void* pictureBytes = nullptr;    // the bytes of the picture being split
+    int32_t currentPicture = 0;      // the picture that is measured and split
+    char* previewSource = nullptr;   // the file whose picture the preview board shows
+    float previewScale = 0;          // 画板3's width divided by 1024
+    char* noticeHost = nullptr;      // the notice server, NAME[:PORT]; empty: no notice is read
+    std::atomic<bool> splitRunning{false};
 };
 
 Variables& Vars();

@@ -1,6 +1,7 @@
 // The program header: what the compiled program tells the runtime about itself.
 #include <iterator>
 
+#include "app/code_base.h"
 #include "commands/internet/internet_library.h"
 #include "commands/shell/shell_library.h"
 #include "commands/special_functions/special_functions_library.h"
@@ -10,6 +11,7 @@
 #include "controls/units/core_library.h"
 #include "data/constant_data.h"
 #include "data/program_libraries.h"
+#include "data/template_block.h"
 #include "pictures/conversion/conversion_library.h"
 #include "runtime/start_runtime.h"
 
@@ -29,12 +31,11 @@ const ProgramHeader kProgramHeader{
     .runMode = 3,
     .reserved1 = 0,
     .reserved2 = 0x10268,
-    .codeBase = nullptr,
+    .codeBase = &app::kCodeBase,
     .constantData = &data::kConstantData,
     .constantDataLength = sizeof data::kConstantData,
-    // The window templates are read once the loader that builds windows from them is in place.
-    .templateData = nullptr,
-    .templateDataLength = 0,
+    .templateData = data::kTemplateBlock,
+    .templateDataLength = data::kTemplateBlockLength,
     .libraryCount = data::kLibraryCount,
     .libraries = kLibraries,
     .dllCommandCount = 0,

@@ -39,8 +39,11 @@ enum class CoreCommand : int {
     kCopy = 32,
     kRaiseFeedback = 33,
     kDrawLine = 34,
+    // Not among the commands the program first had: it closes the page file after a split, so a
+    // second split into the same folder can empty and write it again.
+    kCloseFile = 35,
 };
 
-inline constexpr int kCoreCommandCount = 35;
+inline constexpr int kCoreCommandCount = 36;
 
 }  // namespace rt

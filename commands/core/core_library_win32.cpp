@@ -53,6 +53,7 @@ constexpr CommandRoutine kTable[kCoreCommandCount] = {
     ForwardCommand<CoreCommand::kCopy>,
     ForwardCommand<CoreCommand::kRaiseFeedback>,
     ForwardCommand<CoreCommand::kDrawLine>,
+    CloseFileCommand,
 };
 
 }  // namespace

@@ -13,6 +13,9 @@ void OpenFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // goes back to where the call began.
 void WriteTextToFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
+// file number: true when it named an open file, which is closed and its number unknown from now.
+void CloseFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
+
 // Closes every open file; their numbers become unknown.
 void CloseAllOpenFiles();
 

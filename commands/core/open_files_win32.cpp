@@ -129,6 +129,12 @@ void WriteTextToFileCommand(ValueTriple* result, int argCount, ValueTriple* args
     SetFilePointerEx(file->handle.get(), start, nullptr, FILE_BEGIN);
 }
 
+void CloseFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
+{
+    std::optional<int32_t> number = IntegerOf(CommandArgs(argCount, args)[0]);
+    *result = MakeLogical(number && Files().Remove(*number).has_value());
+}
+
 void CloseAllOpenFiles() { Files().Clear(); }
 
 }  // namespace rt

@@ -41,7 +41,9 @@ LiveUnit* CreateDrawPanel(const UnitCreateArgs& args)
     }
     auto unit = std::make_unique<DrawPanelUnit>(args, std::move(*options));
     DrawPanelUnit* created = unit.get();
-    HWND window = CreateWindowExW(0, kBoardClass, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS, args.left, args.top,
+    // Clipping its children keeps drawing on the board from covering a label placed inside it.
+    HWND window = CreateWindowExW(0, kBoardClass, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                  args.left, args.top,
                                   args.width, args.height, args.parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
                                   GetModuleHandleW(nullptr), &unit);

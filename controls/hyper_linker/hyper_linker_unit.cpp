@@ -178,6 +178,7 @@ bool HyperLinkerUnit::open(int show)
     if (!OpenLinkTarget(LinkTarget(options_), show)) {
         return false;
     }
+    openedAt_ = GetMessageTime();
     if (!visited_) {
         visited_ = true;
         InvalidateRect(handle_, nullptr, TRUE);
@@ -246,12 +247,15 @@ void HyperLinkerUnit::onCaptureLost()
     setHot(false);
 }
 
-// A click is a press and a release over the link.
+// A click is a press and a release over the link. The press's own left-button-down event runs
+// before it reaches the link: when its handler opened the link, the release does not open it twice.
 void HyperLinkerUnit::onLeftUp(LPARAM lParam)
 {
     const bool click = pressed_ && InsideClient(handle_, lParam);
     pressed_ = false;
-    if (click) {
+    const bool openedByThePress = openedAt_ == pressedAt_;
+    openedAt_.reset();
+    if (click && !openedByThePress) {
         open(SW_SHOWNORMAL);
     }
 }
@@ -277,6 +281,7 @@ LRESULT HyperLinkerUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_LBUTTONDOWN:
         pressed_ = true;
+        pressedAt_ = GetMessageTime();
         return 0;
     case WM_LBUTTONUP:
         onLeftUp(lParam);

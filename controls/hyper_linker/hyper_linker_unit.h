@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "controls/common/unit_look.h"
 #include "controls/options/hyper_linker_options.h"
 #include "runtime/window/unit_kind.h"
@@ -58,6 +60,10 @@ private:
     bool hot_ = false;
     bool pressed_ = false;
     bool visited_ = false;
+    // The time of the message being handled when the link was last opened, and of the last press:
+    // a press whose left-button-down handler opened the link already does not open it again.
+    std::optional<LONG> openedAt_;
+    LONG pressedAt_ = 0;
 };
 
 }  // namespace rt

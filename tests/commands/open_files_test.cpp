@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command_call.h"
+#include "commands/core/file_commands.h"
 #include "commands/core/open_files.h"
 #include "runtime/text_codec.h"
 #include "scratch_folder.h"
@@ -72,6 +73,34 @@ TEST_F(OpenFilesTest, AccessCodesCreateTruncateOrKeep)
         rt::CloseAllOpenFiles();
         EXPECT_EQ(test::ReadBytes(path), c.after);
     }
+}
+
+// The page of a split is opened with the default codes, which let nobody empty it while it is open;
+// once closed, its number is unknown and the file can be emptied and opened again.
+TEST_F(OpenFilesTest, AClosedFileCanBeEmptiedAndOpenedAgain)
+{
+    std::string path = scratch.Path("index.html");
+    test::WriteBytes(path, "");
+    int32_t file = Open(path);
+    ASSERT_GT(file, 0);
+    EXPECT_TRUE(Write(file, {Text("first")}));
+    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+
+    rt::ValueTriple result{};
+    rt::ValueTriple number = rt::MakeInt(file);
+    rt::CloseFileCommand(&result, 1, &number);
+    EXPECT_TRUE(result.low != 0);
+    EXPECT_FALSE(Write(file, {Text("late")}));
+    rt::CloseFileCommand(&result, 1, &number);
+    EXPECT_FALSE(result.low != 0);
+    EXPECT_EQ(test::ReadBytes(path), "first");
+
+    EXPECT_TRUE(Call(rt::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    int32_t again = Open(path);
+    EXPECT_GT(again, 0);
+    EXPECT_TRUE(Write(again, {Text("second")}));
+    rt::CloseAllOpenFiles();
+    EXPECT_EQ(test::ReadBytes(path), "second");
 }
 
 TEST_F(OpenFilesTest, CodesOutOfRangeOrAnEmptyPathGiveZero)

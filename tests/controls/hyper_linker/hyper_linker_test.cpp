@@ -59,14 +59,26 @@ rt::HyperLinkerOptions ColouredLink(std::string caption, std::string webAddress)
     return options;
 }
 
-bool Install(const std::vector<uint8_t>& linkData)
+bool OpenLink();
+
+// The program's link handler: the link's left-button-down event opens it.
+rt::SubReturn OpenOnPress(const int32_t*, int)
+{
+    OpenLink();
+    return {};
+}
+
+const rt::ApplicationSub kSubs[] = {OpenOnPress};
+constexpr int32_t kLeftButtonDownEvent = -1;
+
+bool Install(const std::vector<uint8_t>& linkData, std::vector<rt::EventBinding> linkBindings = {})
 {
     rt::WindowRecord window;
     window.id = kWindow;
     window.units.push_back(window_test::DefaultWindowRecord(kWindowUnit, {30, 30, 300, 160}, rt::kUnitVisible, {}));
-    window.units.push_back(
-        window_test::Record(kLink, rt::kHyperLinkerKind, {10, 10, kWidth, kHeight}, rt::kUnitVisible, {}, linkData));
-    return window_test::InstallTemplates({window}, rt::CodeBase{nullptr, 0});
+    window.units.push_back(window_test::Record(kLink, rt::kHyperLinkerKind, {10, 10, kWidth, kHeight},
+                                               rt::kUnitVisible, std::move(linkBindings), linkData));
+    return window_test::InstallTemplates({window}, rt::CodeBase{kSubs, 1});
 }
 
 HWND LinkHandle()
@@ -124,7 +136,7 @@ public:
     {
         folder_ = fs::temp_directory_path() / ("zorvi-link-" + std::to_string(GetCurrentProcessId()));
         fs::create_directories(folder_);
-        std::ofstream(folder_ / "open.bat") << "@echo opened> \"%~dp0opened.txt\"\r\n";
+        std::ofstream(folder_ / "open.bat") << "@echo opened>> \"%~dp0opened.txt\"\r\n";
     }
     ~OpenTarget()
     {
@@ -141,6 +153,17 @@ public:
             window_test::Pump(50);
         }
         return false;
+    }
+
+    // How many times the target was opened.
+    int Openings() const
+    {
+        std::ifstream log(folder_ / "opened.txt");
+        int lines = 0;
+        for (std::string line; std::getline(log, line);) {
+            ++lines;
+        }
+        return lines;
     }
 
 private:
@@ -273,6 +296,20 @@ TEST_F(HyperLinkerTest, AClickOpensTheTarget)
     SendMessageW(LinkHandle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(target.WaitOpened());
     EXPECT_GT(CountColour(LinkHandle(), kVisited), 0);
+}
+
+// The program opens its links from their left-button-down event as well; one click is still one
+// opening.
+TEST_F(HyperLinkerTest, AClickWhosePressHandlerOpensTheLinkOpensItOnce)
+{
+    OpenTarget target;
+    ASSERT_TRUE(Install(rt::WriteOptions(ColouredLink("MMMM", target.batch())), {{kLeftButtonDownEvent, 0}}));
+    ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
+    PostMessageW(LinkHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(LinkHandle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(target.WaitOpened());
+    window_test::Pump(1500);
+    EXPECT_EQ(target.Openings(), 1);
 }
 
 TEST_F(HyperLinkerTest, AReleaseWithoutAPressOnTheLinkOpensNothing)
