@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "commands/core/command_args.h"
-#include "commands/core/number_parse.h"
+#include "runtime/number_text.h"
 #include "commands/core/value_text.h"
 
 namespace rt {

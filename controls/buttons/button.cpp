@@ -4,8 +4,8 @@
 
 #include "controls/buttons/button_family.h"
 #include "controls/buttons/button_values.h"
-#include "controls/options/button_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/button_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/events.h"
 

@@ -14,8 +14,8 @@
 #include "controls/buttons/button_image.h"
 #include "controls/common/subclassed_control_unit.h"
 #include "controls/common/unit_look.h"
-#include "controls/options/option_fields.h"
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/option_fields.h"
+#include "runtime/unit_options/font_description.h"
 #include "runtime/window/unit_kind.h"
 
 namespace rt {

@@ -1,7 +1,7 @@
 #include "controls/buttons/check_box.h"
 
 #include "controls/buttons/choice_box.h"
-#include "controls/options/check_box_options.h"
+#include "runtime/unit_options/check_box_options.h"
 #include "runtime/templates/unit_kinds.h"
 
 namespace rt {

@@ -1,9 +1,9 @@
 #include "controls/buttons/choice_box.h"
 
 #include "controls/buttons/button_values.h"
-#include "controls/options/check_box_options.h"
-#include "controls/options/option_fields.h"
-#include "controls/options/radio_box_options.h"
+#include "runtime/unit_options/check_box_options.h"
+#include "runtime/unit_options/option_fields.h"
+#include "runtime/unit_options/radio_box_options.h"
 #include "runtime/window/events.h"
 
 namespace rt {

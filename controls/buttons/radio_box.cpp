@@ -1,7 +1,7 @@
 #include "controls/buttons/radio_box.h"
 
 #include "controls/buttons/choice_box.h"
-#include "controls/options/radio_box_options.h"
+#include "runtime/unit_options/radio_box_options.h"
 #include "runtime/templates/unit_kinds.h"
 
 namespace rt {

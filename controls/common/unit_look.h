@@ -9,7 +9,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 #include "runtime/window/owned_handles.h"
 
 namespace rt {

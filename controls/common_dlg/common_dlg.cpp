@@ -4,7 +4,7 @@
 #include "commands/core/command_slots.h"
 #include "controls/common/unit_method.h"
 #include "controls/common_dlg/common_dlg_unit.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
 namespace rt {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <utility>
 
-#include "controls/common/own_class_unit.h"
+#include "runtime/window/own_class_unit.h"
 #include "controls/common_dlg/dialog_rules.h"
 #include "controls/common_dlg/file_dialog.h"
 #include "controls/common_dlg/font_dialog.h"
 #include "controls/common_dlg/help_request.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 
 namespace rt {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/options/common_dlg_options.h"
+#include "runtime/unit_options/common_dlg_options.h"
 
 namespace rt {
 

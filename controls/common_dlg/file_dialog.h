@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "controls/options/common_dlg_options.h"
+#include "runtime/unit_options/common_dlg_options.h"
 
 namespace rt {
 

@@ -4,7 +4,7 @@
 #include "controls/common/unit_property_value.h"
 #include "controls/draw_panel/draw_panel.h"
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "pictures/decoding/picture_render.h"
 #include "runtime/templates/unit_kinds.h"
 

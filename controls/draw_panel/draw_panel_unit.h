@@ -14,7 +14,7 @@
 #include "controls/draw_panel/board_bitmap.h"
 #include "controls/draw_panel/drawing_context.h"
 #include "controls/draw_panel/drawing_tools.h"
-#include "controls/options/draw_panel_options.h"
+#include "runtime/unit_options/draw_panel_options.h"
 #include "pictures/decoding/picture.h"
 #include "runtime/window/unit_kind.h"
 

@@ -2,9 +2,9 @@
 #include <memory>
 #include <optional>
 
-#include "controls/common/own_class_unit.h"
+#include "runtime/window/own_class_unit.h"
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/window/events.h"
 #include "runtime/window/unit_reflection.h"

@@ -9,7 +9,7 @@
 #include <type_traits>
 
 #include "controls/common/unit_look.h"
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 #include "runtime/window/owned_handles.h"
 
 namespace rt {

@@ -6,7 +6,7 @@
 
 #include "controls/edit_box/edit_box_properties.h"
 #include "controls/edit_box/edit_box_unit.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
 namespace rt {

@@ -10,7 +10,7 @@
 #include "controls/edit_box/gbk_characters.h"
 #include "controls/edit_box/spin_step.h"
 #include "controls/edit_box/typed_input.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/text_codec.h"
 #include "runtime/window/events.h"
 

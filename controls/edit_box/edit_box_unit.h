@@ -12,7 +12,7 @@
 #include "controls/common/subclassed_control_unit.h"
 #include "controls/common/unit_look.h"
 #include "controls/edit_box/edit_spin.h"
-#include "controls/options/edit_box_options.h"
+#include "runtime/unit_options/edit_box_options.h"
 
 namespace rt {
 

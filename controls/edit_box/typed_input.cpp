@@ -5,9 +5,9 @@
 #include <limits>
 #include <optional>
 
-#include "commands/core/date_time_text.h"
-#include "commands/core/number_parse.h"
-#include "commands/core/value_text.h"
+#include "runtime/date_time_text.h"
+#include "runtime/number_text.h"
+#include "runtime/real_text.h"
 #include "controls/edit_box/date_time_reading.h"
 
 namespace rt {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "controls/common/own_class_unit.h"
+#include "runtime/window/own_class_unit.h"
 #include "controls/html_viewer/html_viewer_unit.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
 

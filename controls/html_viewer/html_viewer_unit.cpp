@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 
 namespace rt {
 

@@ -8,7 +8,7 @@
 
 #include "controls/html_viewer/browser_events.h"
 #include "controls/html_viewer/embedded_browser.h"
-#include "controls/options/html_viewer_options.h"
+#include "runtime/unit_options/html_viewer_options.h"
 #include "runtime/window/events.h"
 #include "runtime/window/unit_kind.h"
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "controls/common/own_class_unit.h"
+#include "runtime/window/own_class_unit.h"
 #include "controls/common/unit_property_value.h"
 #include "controls/hyper_linker/link_opener.h"
 #include "controls/hyper_linker/link_target.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/text_codec.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "controls/common/unit_look.h"
-#include "controls/options/hyper_linker_options.h"
+#include "runtime/unit_options/hyper_linker_options.h"
 #include "runtime/window/unit_kind.h"
 
 namespace rt {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/options/hyper_linker_options.h"
+#include "runtime/unit_options/hyper_linker_options.h"
 
 namespace rt {
 

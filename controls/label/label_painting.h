@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "controls/options/label_options.h"
+#include "runtime/unit_options/label_options.h"
 
 namespace rt {
 

@@ -2,7 +2,7 @@
 // the clamps a write applies.
 #pragma once
 
-#include "controls/options/label_options.h"
+#include "runtime/unit_options/label_options.h"
 #include "runtime/window/unit_kind.h"
 
 namespace rt {

@@ -3,11 +3,11 @@
 #include <memory>
 #include <optional>
 
-#include "controls/common/own_class_unit.h"
+#include "runtime/window/own_class_unit.h"
 #include "controls/label/label_feedback.h"
 #include "controls/label/label_painting.h"
 #include "controls/label/label_properties.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "pictures/decoding/picture_render.h"
 #include "runtime/runtime_service.h"
 #include "runtime/text_codec.h"

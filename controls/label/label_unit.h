@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/common/unit_look.h"
-#include "controls/options/label_options.h"
+#include "runtime/unit_options/label_options.h"
 #include "runtime/window/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <optional>
 
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "controls/process_bar/process_bar_unit.h"
 #include "runtime/templates/unit_kinds.h"
 

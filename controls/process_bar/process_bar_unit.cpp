@@ -6,7 +6,7 @@
 
 #include "controls/common/unit_look.h"
 #include "controls/common/unit_property_value.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "controls/process_bar/bar_range.h"
 #include "controls/process_bar/process_bar.h"
 

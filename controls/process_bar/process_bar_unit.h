@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "controls/common/subclassed_control_unit.h"
-#include "controls/options/process_bar_options.h"
+#include "runtime/unit_options/process_bar_options.h"
 
 namespace rt {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 #include "runtime/owned_values.h"
 #include "runtime/values.h"
 

@@ -12,6 +12,4 @@ namespace rt {
 // another procedure (a window unit cannot be made from it).
 std::wstring EnsureWindowClass(const std::string& gbkClassName);
 
-LRESULT CALLBACK WindowUnitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace rt

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/options/window_options.h"
+#include "runtime/unit_options/window_options.h"
 #include "runtime/window/owned_handles.h"
 
 namespace rt {

@@ -1,6 +1,4 @@
 // The window unit's procedure: one line per handled message, everything else to the default.
-#include <memory>
-
 #include "runtime/window/events.h"
 #include "runtime/window/unit_cursors.h"
 #include "runtime/window/unit_reflection.h"
@@ -26,19 +24,6 @@ enum WindowEvent : int32_t {
 
 // Posted by markForDestruction: the deferred close is carried out when the loop takes it.
 constexpr UINT kCarryOutCloseMessage = 0x83E9;
-
-WindowUnit* BindState(HWND window, LPARAM lParam)
-{
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* holder = static_cast<std::unique_ptr<WindowUnit>*>(create->lpCreateParams);
-    if (!holder || !*holder) {
-        return nullptr;
-    }
-    WindowUnit* state = holder->release();
-    state->bind(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    return state;
-}
 
 }  // namespace
 
@@ -135,25 +120,6 @@ LRESULT WindowUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(handle_, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK WindowUnitProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* state = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        state = BindState(window, lParam);
-        return state ? DefWindowProcW(window, message, wParam, lParam) : FALSE;
-    }
-    if (!state) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        std::unique_ptr<WindowUnit> owned(state);
-        ForgetDestroyedWindow(*owned);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return state->handleMessage(message, wParam, lParam);
 }
 
 }  // namespace rt

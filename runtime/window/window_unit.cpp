@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/message_loop.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "controls/options/window_options.h"
+#include "runtime/unit_options/window_options.h"
 #include "runtime/templates/template_collection.h"
 #include "runtime/window/unit_kind.h"
 #include "runtime/window/window_look.h"

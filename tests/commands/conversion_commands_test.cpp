@@ -8,9 +8,10 @@
 
 #include "command_call.h"
 #include "commands/core/conversion_commands.h"
-#include "commands/core/date_time_text.h"
-#include "commands/core/number_parse.h"
+#include "runtime/date_time_text.h"
+#include "runtime/number_text.h"
 #include "commands/core/value_text.h"
+#include "runtime/real_text.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "controls/options/button_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/button_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/start_runtime.h"
 #include "runtime/unit_access.h"

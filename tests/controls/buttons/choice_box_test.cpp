@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "controls/options/check_box_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/check_box_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/window/unit_kind.h"
 #include "tests/controls/buttons/buttons_fixture.h"

@@ -16,8 +16,8 @@
 
 #include "commands/core/core_library.h"
 #include "controls/common_dlg/common_dlg.h"
-#include "controls/options/common_dlg_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/common_dlg_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/memory.h"
 #include "runtime/start_runtime.h"
 #include "runtime/program_templates.h"

@@ -2,7 +2,7 @@
 
 #include "commands/core/core_library.h"
 #include "controls/draw_panel/draw_panel.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"

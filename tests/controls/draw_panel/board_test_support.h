@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "commands/core/core_command_ids.h"
-#include "controls/options/draw_panel_options.h"
+#include "runtime/unit_options/draw_panel_options.h"
 #include "runtime/values.h"
 #include "tests/commands/command_call.h"
 

@@ -5,7 +5,7 @@
 #include "controls/draw_panel/draw_panel.h"
 #include "controls/draw_panel/drawing_tools.h"
 #include "runtime/start_runtime.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/unit_kind.h"

@@ -11,8 +11,8 @@
 
 #include "controls/edit_box/edit_box.h"
 #include "controls/edit_box/edit_box_properties.h"
-#include "controls/options/edit_box_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/edit_box_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/memory.h"
 #include "runtime/runtime_service.h"
 #include "runtime/start_runtime.h"

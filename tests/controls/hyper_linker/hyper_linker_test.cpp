@@ -13,7 +13,7 @@
 #include "controls/hyper_linker/hyper_linker.h"
 #include "controls/hyper_linker/hyper_linker_unit.h"
 #include "controls/hyper_linker/link_opener.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/memory.h"
 #include "runtime/start_runtime.h"
 #include "runtime/runtime_service.h"

@@ -1,7 +1,7 @@
 #include "tests/controls/label/label_fixture.h"
 
 #include "controls/label/label.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/unit_kind.h"

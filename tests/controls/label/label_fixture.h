@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/options/label_options.h"
+#include "runtime/unit_options/label_options.h"
 #include "runtime/program_header.h"
 #include "runtime/templates/template_block.h"
 

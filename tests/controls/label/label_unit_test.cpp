@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/label/label.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/memory.h"
 #include "runtime/start_runtime.h"
 #include "runtime/unit_access.h"

@@ -6,8 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "controls/options/option_fields.h"
-#include "controls/options/process_bar_options.h"
+#include "runtime/unit_options/option_fields.h"
+#include "runtime/unit_options/process_bar_options.h"
 #include "controls/process_bar/process_bar.h"
 #include "runtime/runtime_service.h"
 #include "runtime/start_runtime.h"

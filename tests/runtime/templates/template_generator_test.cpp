@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "controls/options/hyper_linker_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/hyper_linker_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "data/template_block.h"
 #include "runtime/templates/template_reader.h"
 #include "tools/template_generator/block_builder.h"

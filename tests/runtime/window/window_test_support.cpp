@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/memory.h"
 #include "runtime/message_loop.h"
 #include "runtime/program_templates.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/options/window_options.h"
+#include "runtime/unit_options/window_options.h"
 #include "runtime/templates/template_block.h"
 #include "runtime/window/unit_kind.h"
 

@@ -14,8 +14,8 @@
 
 #include "commands/core/core_library.h"
 #include "controls/draw_panel/draw_panel.h"
-#include "controls/options/draw_panel_options.h"
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/option_fields.h"
 #include "runtime/start_runtime.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/unit_kind_registry.h"

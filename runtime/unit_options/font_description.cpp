@@ -1,4 +1,4 @@
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 #include <algorithm>
 #include <cstring>

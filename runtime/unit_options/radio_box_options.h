@@ -1,4 +1,4 @@
-// The CheckBox unit's options. Versions 0 to 2; version 2 adds the data-binding texts.
+// The RadioBox unit's options (version 1): the CheckBox layout without the data-binding texts.
 #pragma once
 
 #include <cstdint>
@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 namespace rt {
 
-struct CheckBoxOptions {
-    static constexpr uint32_t kMaxVersion = 2;
+struct RadioBoxOptions {
+    static constexpr uint32_t kMaxVersion = 1;
 
     std::vector<uint8_t> Image;
     bool PushLike = false;
     bool Flat = false;
-    std::string Caption = "选择框";
+    std::string Caption = "单选框";
     bool TextOnLeft = false;
     int32_t HorizontalAlign = 0;
     int32_t VerticalAlign = 1;
@@ -24,11 +24,9 @@ struct CheckBoxOptions {
     uint32_t BackColour = 0xff000000;
     std::optional<FontDescription> Font;
     bool Checked = false;
-    std::string DataSource;
-    std::string DataColumn;
 
     template <class Options, class Field>
-    static void Layout(Options& o, Field& field, uint32_t version)
+    static void Layout(Options& o, Field& field, uint32_t)
     {
         field("PushLike", o.PushLike);
         field("Flat", o.Flat);
@@ -41,13 +39,9 @@ struct CheckBoxOptions {
         field("Image", o.Image);
         field("Font", o.Font);
         field("Caption", o.Caption);
-        if (version >= 2) {
-            field("DataSource", o.DataSource);
-            field("DataColumn", o.DataColumn);
-        }
     }
 
-    bool operator==(const CheckBoxOptions&) const = default;
+    bool operator==(const RadioBoxOptions&) const = default;
 };
 
 }  // namespace rt

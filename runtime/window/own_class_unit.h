@@ -1,8 +1,8 @@
-// The window procedure of a unit kind with a window class of its own. The create routine hands
-// the unit object to CreateWindowExW as its creation parameter (a std::unique_ptr<Unit>*, taken
-// over at WM_NCCREATE); from then on the window owns it: at WM_NCDESTROY the runtime is told the
-// unit is gone (service 2000) and the object is deleted. Every other message goes to the unit's
-// handleMessage.
+// The window procedure of the window unit and of every unit kind with a window class of its own.
+// The create routine hands the unit object to CreateWindowExW as its creation parameter (a
+// std::unique_ptr<Unit>*, taken over at WM_NCCREATE); from then on the window owns it: at
+// WM_NCDESTROY the runtime is told the unit is gone (service 2000; for a window, its template is
+// restored) and the object is deleted. Every other message goes to the unit's handleMessage.
 #pragma once
 
 #include <windows.h>

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 #include "runtime/byte_stream.h"
 #include "runtime/templates/byte_writer.h"
 

@@ -1,4 +1,4 @@
-#include "commands/core/number_parse.h"
+#include "runtime/number_text.h"
 
 #include <charconv>
 #include <cstdint>

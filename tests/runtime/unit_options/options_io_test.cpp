@@ -2,19 +2,19 @@
 // writing the highest version; then the sizes the program's units have.
 #include <gtest/gtest.h>
 
-#include "controls/options/button_options.h"
-#include "controls/options/check_box_options.h"
-#include "controls/options/common_dlg_options.h"
-#include "controls/options/draw_panel_options.h"
-#include "controls/options/edit_box_options.h"
-#include "controls/options/group_box_options.h"
-#include "controls/options/html_viewer_options.h"
-#include "controls/options/hyper_linker_options.h"
-#include "controls/options/label_options.h"
-#include "controls/options/option_fields.h"
-#include "controls/options/process_bar_options.h"
-#include "controls/options/radio_box_options.h"
-#include "controls/options/window_options.h"
+#include "runtime/unit_options/button_options.h"
+#include "runtime/unit_options/check_box_options.h"
+#include "runtime/unit_options/common_dlg_options.h"
+#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/edit_box_options.h"
+#include "runtime/unit_options/group_box_options.h"
+#include "runtime/unit_options/html_viewer_options.h"
+#include "runtime/unit_options/hyper_linker_options.h"
+#include "runtime/unit_options/label_options.h"
+#include "runtime/unit_options/option_fields.h"
+#include "runtime/unit_options/process_bar_options.h"
+#include "runtime/unit_options/radio_box_options.h"
+#include "runtime/unit_options/window_options.h"
 
 namespace {
 

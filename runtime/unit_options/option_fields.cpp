@@ -1,4 +1,4 @@
-#include "controls/options/option_fields.h"
+#include "runtime/unit_options/option_fields.h"
 
 #include "runtime/templates/counted_fields.h"
 

@@ -1,4 +1,4 @@
-#include "commands/core/date_time_text.h"
+#include "runtime/date_time_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The window's property data holds more fields with each version up to 6.
 #include <gtest/gtest.h>
 
-#include "controls/options/option_fields.h"
-#include "controls/options/window_options.h"
+#include "runtime/unit_options/option_fields.h"
+#include "runtime/unit_options/window_options.h"
 #include "property_bytes.h"
 
 namespace {

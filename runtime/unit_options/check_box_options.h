@@ -1,4 +1,4 @@
-// The RadioBox unit's options (version 1): the CheckBox layout without the data-binding texts.
+// The CheckBox unit's options. Versions 0 to 2; version 2 adds the data-binding texts.
 #pragma once
 
 #include <cstdint>
@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 namespace rt {
 
-struct RadioBoxOptions {
-    static constexpr uint32_t kMaxVersion = 1;
+struct CheckBoxOptions {
+    static constexpr uint32_t kMaxVersion = 2;
 
     std::vector<uint8_t> Image;
     bool PushLike = false;
     bool Flat = false;
-    std::string Caption = "单选框";
+    std::string Caption = "选择框";
     bool TextOnLeft = false;
     int32_t HorizontalAlign = 0;
     int32_t VerticalAlign = 1;
@@ -24,9 +24,11 @@ struct RadioBoxOptions {
     uint32_t BackColour = 0xff000000;
     std::optional<FontDescription> Font;
     bool Checked = false;
+    std::string DataSource;
+    std::string DataColumn;
 
     template <class Options, class Field>
-    static void Layout(Options& o, Field& field, uint32_t)
+    static void Layout(Options& o, Field& field, uint32_t version)
     {
         field("PushLike", o.PushLike);
         field("Flat", o.Flat);
@@ -39,9 +41,13 @@ struct RadioBoxOptions {
         field("Image", o.Image);
         field("Font", o.Font);
         field("Caption", o.Caption);
+        if (version >= 2) {
+            field("DataSource", o.DataSource);
+            field("DataColumn", o.DataColumn);
+        }
     }
 
-    bool operator==(const RadioBoxOptions&) const = default;
+    bool operator==(const CheckBoxOptions&) const = default;
 };
 
 }  // namespace rt

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 namespace {
 

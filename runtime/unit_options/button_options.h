@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 namespace rt {
 

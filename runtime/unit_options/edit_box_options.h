@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "controls/options/font_description.h"
+#include "runtime/unit_options/font_description.h"
 
 namespace rt {
 
