@@ -110,6 +110,9 @@ bool RecordingBrowser::Register(const std::wstring& command)
     const std::wstring pageKey = std::wstring(kClasses) + L".htm";
     pageKeyExisted_ = KeyExists(root_, pageKey);
     previousPageClass_ = DefaultValue(root_, pageKey);
+    if (previousPageClass_ == kPageClass) {
+        previousPageClass_.reset();  // left by a test run that ended before it could put it back
+    }
     return SetDefaultValue(root_, kClasses + CommandKey(), command) && SetDefaultValue(root_, pageKey, kPageClass);
 }
 
