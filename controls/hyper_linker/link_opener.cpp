@@ -13,10 +13,12 @@ namespace {
 // The shell reports success with a value above this.
 constexpr INT_PTR kLastStartError = 32;
 
-// The default value of a key under the classes root, or nothing.
+// The default value of a key under the classes root, or nothing. A REG_EXPAND_SZ value comes back
+// expanded under RRF_RT_REG_SZ; asking for RRF_RT_REG_EXPAND_SZ as well, without RRF_NOEXPAND, makes
+// Wine and Windows before 8.1 refuse every read with ERROR_INVALID_PARAMETER.
 std::optional<std::wstring> ClassDefaultValue(const std::wstring& subKey)
 {
-    constexpr DWORD kTypes = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+    constexpr DWORD kTypes = RRF_RT_REG_SZ;
     DWORD size = 0;
     if (RegGetValueW(HKEY_CLASSES_ROOT, subKey.c_str(), nullptr, kTypes, nullptr, nullptr, &size) != ERROR_SUCCESS) {
         return std::nullopt;
@@ -62,9 +64,24 @@ bool StartCommandLine(const std::wstring& commandLine, int show)
 
 const LinkStarters kSystemStarters{ShellOpen, HtmlOpenCommand, StartCommandLine};
 
+LinkStarters& StartersInUse()
+{
+    static LinkStarters starters = kSystemStarters;
+    return starters;
+}
+
 }  // namespace
 
 const LinkStarters& SystemLinkStarters() { return kSystemStarters; }
+
+LinkStarters ReplaceLinkStarters(const LinkStarters& starters)
+{
+    LinkStarters previous = StartersInUse();
+    StartersInUse() = starters;
+    return previous;
+}
+
+bool OpenLinkTarget(const std::string& target, int show) { return OpenLinkTarget(target, show, StartersInUse()); }
 
 bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& starters)
 {
@@ -79,7 +96,8 @@ bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& sta
     if (!command || command->empty()) {
         return false;
     }
-    return starters.startCommand(BrowserCommandLine(*command, wide), show);
+    std::optional<std::wstring> commandLine = BrowserCommandLine(*command, wide);
+    return commandLine && starters.startCommand(*commandLine, show);
 }
 
 }  // namespace rt

@@ -21,8 +21,14 @@ struct LinkStarters {
 
 const LinkStarters& SystemLinkStarters();
 
+// The starters a link's unit opens with: the system's. Tests put others in their place to see what
+// a click starts; returns the ones replaced. Set them while no link opens.
+LinkStarters ReplaceLinkStarters(const LinkStarters& starters);
+
 // Opens the GBK target shown with the show mode; true when the last start reported success. An
 // empty target starts nothing and gives false.
-bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& starters = SystemLinkStarters());
+bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& starters);
+// The same with the starters a link's unit opens with.
+bool OpenLinkTarget(const std::string& target, int show);
 
 }  // namespace rt

@@ -2,6 +2,7 @@
 // shell cannot: plain rules on GBK texts, free of Windows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,11 @@ const std::string& LinkText(const HyperLinkerOptions& options);
 
 // The default browser's command line for the target, made from the command stored for the ".htm"
 // class: cut before a "%1" that stands in double quotes (its opening quote cut too), else before
-// the first "%1", else kept whole; then one space and the target.
-std::wstring BrowserCommandLine(std::wstring_view storedCommand, std::wstring_view target);
+// the first "%1", else kept whole; then one space and the target in double quotes, as the browser's
+// one argument. Nothing when the target cannot be passed so: it is empty, holds a double quote or a
+// control character, or starts with "-" or "/" (a browser reads that as one of its switches); and
+// nothing when the cut command names no program or leaves a quote open, since the target would then
+// become the program or part of its name.
+std::optional<std::wstring> BrowserCommandLine(std::wstring_view storedCommand, std::wstring_view target);
 
 }  // namespace rt

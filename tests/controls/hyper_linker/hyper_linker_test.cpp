@@ -18,9 +18,11 @@
 #include "runtime/start_runtime.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
+#include "runtime/text_codec.h"
 #include "runtime/unit_access.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
+#include "tests/controls/hyper_linker/recording_browser.h"
 #include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};
@@ -322,6 +324,66 @@ TEST_F(HyperLinkerTest, AReleaseWithoutAPressOnTheLinkOpensNothing)
     EXPECT_EQ(CountColour(LinkHandle(), kVisited), 0);
 }
 
+// A click on a link whose target the shell refuses: the registered browser (the recorder) is
+// started by the real fallback with the target as its one argument, whatever the target holds.
+struct RefusedLinkTest : HyperLinkerTest {
+    void SetUp() override
+    {
+        link_test::RefusingShell::starts = 0;
+        previous_ = rt::ReplaceLinkStarters(link_test::RefusingShell::Starters());
+    }
+    void TearDown() override
+    {
+        rt::ReplaceLinkStarters(previous_);
+        HyperLinkerTest::TearDown();
+    }
+    static void Click()
+    {
+        SendMessageW(LinkHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(LinkHandle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+
+    link_test::RecordingBrowser browser_{L"\"" + link_test::RecorderPath() + L"\" -nohome \"%1\""};
+    rt::LinkStarters previous_{};
+};
+
+TEST_F(RefusedLinkTest, AnAddressWithBlanksReachesTheBrowserAsOneArgument)
+{
+    ASSERT_TRUE(browser_.registered());
+    ASSERT_TRUE(Load(ColouredLink("MMMM", "http://x/ --new-window calc.exe")));
+    Click();
+    std::optional<link_test::Start> start = browser_.TakeStart();
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->arguments, (std::vector<std::wstring>{L"-nohome", L"http://x/ --new-window calc.exe"}));
+    EXPECT_GT(CountColour(LinkHandle(), kVisited), 0);
+}
+
+// The program's own links never hold a local path (the application keeps only web addresses); a
+// link that does is still never started as a program by the fallback.
+TEST_F(RefusedLinkTest, ALocalProgramPathIsOnlyTheBrowsersArgument)
+{
+    OpenTarget target;
+    ASSERT_TRUE(browser_.registered());
+    ASSERT_TRUE(Load(ColouredLink("MMMM", target.batch())));
+    Click();
+    std::optional<link_test::Start> start = browser_.TakeStart();
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->arguments, (std::vector<std::wstring>{L"-nohome", rt::WideFromGbk(target.batch())}));
+    window_test::Pump(500);
+    EXPECT_EQ(target.Openings(), 0);
+}
+
+TEST_F(RefusedLinkTest, AnAddressThatCannotBeOneArgumentStartsNothingAndStaysUnvisited)
+{
+    ASSERT_TRUE(browser_.registered());
+    ASSERT_TRUE(Load(ColouredLink("MMMM", "http://x/\" --new-window \"calc.exe")));
+    Click();
+    EXPECT_FALSE(OpenLink());
+    EXPECT_FALSE(browser_.TakeStart(500));
+    EXPECT_EQ(link_test::RefusingShell::starts, 0);
+    EXPECT_EQ(CountColour(LinkHandle(), kVisited), 0);
+}
+
 // The fallback, with the system steps replaced: the shell refuses, the ".htm" command is started.
 struct FakeStarts {
     static inline INT_PTR shellAnswer = 2;
@@ -357,7 +419,7 @@ TEST(LinkOpener, AShellRefusalStartsTheDefaultBrowserWithTheTarget)
     FakeStarts::Reset(31, L"\"C:\\b\\browser.exe\" -nohome \"%1\"", true);
     EXPECT_TRUE(rt::OpenLinkTarget("http://x/\xb9\xab", SW_SHOWNORMAL, FakeStarts::Starters()));
     ASSERT_EQ(FakeStarts::started.size(), 1u);
-    EXPECT_EQ(FakeStarts::started[0], L"\"C:\\b\\browser.exe\" -nohome  http://x/\u516c");
+    EXPECT_EQ(FakeStarts::started[0], L"\"C:\\b\\browser.exe\" -nohome  \"http://x/\u516c\"");
 }
 
 TEST(LinkOpener, TheResultIsTheLastStarts)
