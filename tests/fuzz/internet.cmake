@@ -1,7 +1,5 @@
 # HttpRead's response handling: a scripted server feeds the read loop, and the body goes on to the
 # notice parsing.
-if(TARGET http_body AND TARGET application_logic)
-    zorvi_add_fuzzer(fuzz_http_body
-        SOURCES ${CMAKE_CURRENT_LIST_DIR}/internet_http_body_fuzzer.cpp
-        LIBS http_body application_logic)
-endif()
+zorvi_add_fuzzer(fuzz_http_body
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/internet_http_body_fuzzer.cpp
+    LIBS http_body application_logic)
