@@ -295,12 +295,46 @@ TEST_F(RunShellVerbTest, WindowModesOneToSixAndNormalForAnythingElse)
     }
 }
 
+// Wine's file browser is a process of its own that inherits the caller's standard handles: with
+// them pointing at the null device, it never holds the test's output pipe, however late it comes.
+class StandardHandlesToNull {
+public:
+    StandardHandlesToNull()
+        : null_(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr))
+    {
+        for (int i = 0; i < 3; ++i) {
+            saved_[i] = GetStdHandle(kWhich[i]);
+            SetStdHandle(kWhich[i], null_);
+        }
+    }
+    ~StandardHandlesToNull()
+    {
+        for (int i = 0; i < 3; ++i) {
+            SetStdHandle(kWhich[i], saved_[i]);
+        }
+        CloseHandle(null_);
+    }
+    StandardHandlesToNull(const StandardHandlesToNull&) = delete;
+    StandardHandlesToNull& operator=(const StandardHandlesToNull&) = delete;
+
+private:
+    static constexpr DWORD kWhich[3] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    HANDLE null_;
+    HANDLE saved_[3] = {};
+};
+
 TEST_F(RunShellVerbTest, AFolderWithTheVerbLeftOutOpensInAFolderWindow)
 {
+    constexpr DWORD kFolderWindowWaitMs = 30000;
     const fs::path folder = root_ / L"图片 输出";
     fs::create_directories(folder);
-    RunShellVerb({{}, Gbk(folder.wstring())});
-    HWND window = automation::WaitFor(kWaitMs, [&] { return FindFolderWindow(folder.filename().wstring()); });
+    {
+        StandardHandlesToNull detached;
+        RunShellVerb({{}, Gbk(folder.wstring())});
+    }
+    HWND window =
+        automation::WaitFor(kFolderWindowWaitMs, [&] { return FindFolderWindow(folder.filename().wstring()); });
     ASSERT_NE(window, nullptr) << "no folder window titled with the folder's name";
     CloseFolderWindow(window);
 }
