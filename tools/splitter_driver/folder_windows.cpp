@@ -1,6 +1,7 @@
 #include "tools/splitter_driver/folder_windows.h"
 
 #include "tools/automation/input.h"
+#include "tools/automation/process.h"
 #include "tools/automation/wait.h"
 #include "tools/automation/window_query.h"
 
@@ -42,8 +43,13 @@ bool CloseFolderWindows(const std::wstring& folderName, DWORD timeoutMs)
     const automation::Deadline deadline(timeoutMs);
     bool closed = true;
     for (HWND window : FolderWindows(folderName)) {
+        // The browser's process holds whatever output its starter had; it must not outlive the window.
+        automation::UniqueHandle browser = automation::OpenProcessById(automation::WindowProcessId(window));
         automation::RequestClose(window);
         closed = automation::WaitForWindowGone(window, deadline.Remaining()) && closed;
+        if (browser && WaitForSingleObject(browser.get(), deadline.Remaining()) != WAIT_OBJECT_0) {
+            TerminateProcess(browser.get(), 1);
+        }
     }
     return closed;
 }

@@ -12,7 +12,8 @@ namespace splitter {
 // Shown folder windows of any process whose title is the folder's own name (its last part).
 std::vector<HWND> FolderWindows(const std::wstring& folderName);
 HWND WaitForFolderWindow(const std::wstring& folderName, DWORD timeoutMs);
-// Asks each to close and waits for them to go; false when one is still there after timeoutMs.
+// Asks each to close and waits for them to go; false when one is still there after timeoutMs. A
+// browser process still running when the time is up is ended: it would hold its starter's output.
 bool CloseFolderWindows(const std::wstring& folderName, DWORD timeoutMs);
 
 // The last part of a folder path, with or without a closing backslash.

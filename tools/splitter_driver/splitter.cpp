@@ -246,7 +246,7 @@ std::optional<SeenMessageBox> Splitter::FindMessageBoxWithin(DWORD timeoutMs)
     }
     SeenMessageBox box{window, automation::WindowText(window), automation::MessageBoxText(window), {}};
     for (const automation::DialogButton& button : automation::DialogButtons(window)) {
-        box.buttons.push_back(button.caption);
+        box.buttons.push_back(button.id);
     }
     return box;
 }
@@ -282,6 +282,9 @@ void Splitter::AnswerFinalQuestion(const SeenMessageBox& question, bool yes)
     Press(question, yes ? IDYES : IDNO);
     if (yes) {
         openedFolders_.push_back(FolderOf(lastSaveName_));
+        if (!WaitForFolderWindow(FolderName(openedFolders_.back()), kStepTimeoutMs)) {
+            throw DriverError(L"Yes did not open the folder " + openedFolders_.back());
+        }
     }
     WaitForSplitEnd();
 }

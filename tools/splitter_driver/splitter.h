@@ -26,7 +26,7 @@ struct SeenMessageBox {
     HWND window = nullptr;
     std::wstring caption;
     std::wstring text;
-    std::vector<std::wstring> buttons;  // captions in the box's order
+    std::vector<int> buttons;  // ids (IDOK, IDYES, ...) in the box's order
 };
 
 class Splitter {
@@ -79,7 +79,8 @@ public:
     void Press(const SeenMessageBox& box, int buttonId);
     // The final question; any other box first is a failure that names it.
     SeenMessageBox WaitForFinalQuestion();
-    // Answers the question and waits for the split to end.
+    // Answers the question and waits for the split to end; after Yes, also for the output folder's
+    // window, which the driver closes when it ends.
     void AnswerFinalQuestion(const SeenMessageBox& question, bool yes);
     void AnswerFinalQuestion(bool yes) { AnswerFinalQuestion(WaitForFinalQuestion(), yes); }
     // The progress bar's position, 0 to 100.
