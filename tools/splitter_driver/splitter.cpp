@@ -201,11 +201,12 @@ void Splitter::PressSplit() { ClickButton(units_.splitButton, texts::kSplitButto
 
 HWND Splitter::WaitForSaveDialog()
 {
-    HWND dialog = automation::WaitFor(kStepTimeoutMs, [&]() -> HWND {
-        if (automation::FindMessageBox(pid())) {
-            return nullptr;
-        }
-        return automation::FindFileDialog(pid());
+    HWND dialog = nullptr;
+    bool boxShown = false;
+    automation::WaitFor(kStepTimeoutMs, [&] {
+        boxShown = automation::FindMessageBox(pid()) != nullptr;
+        dialog = boxShown ? nullptr : automation::FindFileDialog(pid());
+        return boxShown || dialog;
     });
     if (!dialog) {
         std::optional<SeenMessageBox> box = FindMessageBoxWithin(0);
