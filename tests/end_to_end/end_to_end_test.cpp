@@ -69,7 +69,7 @@ fs::path EndToEndTest::WritePicture(const std::wstring& name, const RgbPicture& 
     const std::wstring extension = path.extension().wstring();
     if (extension == L".bmp") {
         WriteBmp(path, picture);
-    } else if (extension == L".png") {
+    } else if (extension == L".png" || extension == L".PNG") {
         WritePng(path, picture);
     } else if (extension == L".gif") {
         WriteGif(path, picture);

@@ -112,6 +112,12 @@ TEST_F(OpenAndPreview, EachFormatOpensThroughTheDialogAndShowsItsNameSizeAndPict
         EXPECT_TRUE(BoardShows(p.WaitForBoardStill(false), *source));
     }
     EXPECT_FALSE(fs::exists(copy));
+
+    // Only a name ending in lower-case "png" goes through the copy; the picture loader reads no PNG.
+    const fs::path upper = WritePicture(L"UPPER.PNG", photo);
+    p.OpenPicture(upper.wstring());
+    EXPECT_EQ(p.PictureSize(), L"0×0");
+    EXPECT_FALSE(fs::exists(copy));
     EXPECT_EQ(Stop(), 0u);
 }
 

@@ -1,6 +1,8 @@
 // Splits through the real windows and dialogs: by count, by size past the picture's edge, after a
 // resize, of the default picture, of a PNG twice, in folders with Chinese names, and a cancelled
 // save dialog. Every split's pieces are checked against the source and its page byte for byte.
+#include <fstream>
+
 #include "tests/end_to_end/end_to_end_test.h"
 #include "tools/automation/window_query.h"
 
@@ -124,16 +126,35 @@ TEST_F(Split, APngSplitTwiceGivesTheSamePiecesBothTimes)
 
 TEST_F(Split, FoldersWithChineseNamesHoldThePictureAndThePieces)
 {
-    const RgbPicture source = PhotoLike(kWidth, kHeight, 2);
-    const fs::path bmp = Folder(L"图片 文件夹") / L"照片.bmp";
-    WriteBmp(bmp, source);
-    const std::wstring out = (Folder(L"输出 目录") / L"封面").wstring();
+    const RgbPicture source = PaletteLike(kWidth, kHeight);
+    const fs::path gif = Folder(L"图片 文件夹") / L"照片.gif";
+    WriteGif(gif, source);
+    // The page takes the name as it is, ampersand and percent sign too.
+    const std::wstring out = (Folder(L"输出 目录") / L"封面 & 100%").wstring();
     splitter::Splitter& p = Start();
-    p.OpenPicture(bmp.wstring());
-    EXPECT_EQ(p.PictureName(), bmp.wstring());
+    p.OpenPicture(gif.wstring());
+    EXPECT_EQ(p.PictureName(), gif.wstring());
     p.SetCount(L"2", L"3");
     p.Split(out, false);
     EXPECT_TRUE(SplitOutputIs(out, CountGrid(source, 2, 3), source, kOneJpegCoding));
+    EXPECT_EQ(Stop(), 0u);
+}
+
+TEST_F(Split, ASecondSplitIntoTheSameNameReplacesTheFileAndRewritesThePage)
+{
+    const fs::path out = Folder(L"out");
+    const std::wstring saveName = (out / L"cover").wstring();
+    splitter::Splitter& p = Start();
+    p.Split(saveName, false);
+    // A file of the save name itself: the save dialog asks whether to replace it.
+    std::ofstream(out / L"cover", std::ios::binary) << "earlier";
+    p.SetCount(L"2", L"2");
+    p.Split(saveName, false);
+    const RgbPicture source = DecodeJpegFile(DefaultPictureSource());
+    EXPECT_EQ(ReadAll(out / texts::kPage), ExpectedPage(saveName, CountGrid(source, 2, 2)));
+    EXPECT_EQ(DecodeJpegFile(saveName + L"-4.jpg").width, 240);
+    // Pieces 5 to 15 of the first split stay, with the file the dialog replaced, which no split writes.
+    EXPECT_EQ(FolderListing(out).size(), 17u);
     EXPECT_EQ(Stop(), 0u);
 }
 
