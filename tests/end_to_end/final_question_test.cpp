@@ -110,5 +110,13 @@ TEST_F(FinalQuestion, ASecondYesReplacesThePreviewWindowAndOneClosedByHandOpensA
     EXPECT_EQ(Stop(), 0u);
 }
 
+TEST_F(FinalQuestion, ClosingTheMainWindowWhileItAsksEndsTheProgramWithZero)
+{
+    Start();
+    SplitUpToTheQuestion(L"out");
+    program().RequestMainClose();
+    EXPECT_EQ(program().WaitForExit(splitter::kStepTimeoutMs), 0u);
+}
+
 }  // namespace
 }  // namespace end_to_end

@@ -1,5 +1,7 @@
 // The notice read at start from a local server: its first three lines become the links, whatever
 // the answer is, and the hidden views of both windows load the notice pages.
+#include <winsock2.h>
+
 #include "tests/end_to_end/end_to_end_test.h"
 #include "tools/automation/window_query.h"
 #include "tools/splitter_driver/driver_error.h"
@@ -88,6 +90,47 @@ TEST_F(Notice, TheFirstThreeLinesBecomeTheLinksAndAnyAnswerLeavesTheProgramWorki
         p.WaitForBoardStill(true);
         EXPECT_EQ(Stop(), 0u);
     }
+}
+
+// A server that takes the connection and never answers.
+class SilentServer {
+public:
+    SilentServer()
+    {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int length = sizeof address;
+        bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(socket_, SOMAXCONN);
+        getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer()
+    {
+        closesocket(socket_);
+        WSACleanup();
+    }
+    std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    SOCKET socket_ = INVALID_SOCKET;
+    unsigned short port_ = 0;
+};
+
+TEST_F(Notice, ANoticeThatNeverComesNeitherHoldsTheWindowNorItsEnd)
+{
+    SilentServer silent;
+    splitter::Splitter& p = Start(silent.host());
+    p.PressPreview();
+    p.WaitForBoardStill(true);
+    for (HWND link : p.units().links) {
+        EXPECT_EQ(automation::WindowText(link), L"");
+    }
+    EXPECT_EQ(Stop(), 0u);
 }
 
 TEST_F(Notice, ThePreviewWindowsHiddenViewLoadsItsNoticePage)

@@ -121,6 +121,25 @@ TEST_F(OpenAndPreview, EachFormatOpensThroughTheDialogAndShowsItsNameSizeAndPict
     EXPECT_EQ(Stop(), 0u);
 }
 
+TEST_F(OpenAndPreview, ACancelledOpenDialogKeepsThePictureOpenedBefore)
+{
+    const RgbPicture photo = PhotoLike(kWidth, kHeight, 4);
+    const fs::path png = WritePicture(L"photo.png", photo);
+    splitter::Splitter& p = Start();
+    p.CancelOpen();
+    EXPECT_EQ(p.PictureName(), L"");
+    EXPECT_EQ(p.PictureSize(), L"");
+
+    p.OpenPicture(png.wstring());
+    // The dialog's press removes the JPEG copy; the same PNG, still chosen, is read through a new one.
+    p.CancelOpen();
+    EXPECT_EQ(p.PictureName(), png.wstring());
+    EXPECT_EQ(p.PictureSize(), L"1003×751");
+    EXPECT_TRUE(fs::exists(png.parent_path() / texts::kJpegCopy));
+    EXPECT_TRUE(BoardShows(p.WaitForBoardStill(false), photo));
+    EXPECT_EQ(Stop(), 0u);
+}
+
 TEST_F(OpenAndPreview, TheGridByCountLiesOnTheBoardsRowsAndColumns)
 {
     const fs::path jpeg = WritePicture(L"photo.jpg", PhotoLike(kWidth, kHeight));

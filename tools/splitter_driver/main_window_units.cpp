@@ -1,6 +1,7 @@
 #include "tools/splitter_driver/main_window_units.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 

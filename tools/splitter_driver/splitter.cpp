@@ -108,6 +108,16 @@ void Splitter::OpenPicture(const std::wstring& path)
     WaitUntilIdle();
 }
 
+void Splitter::CancelOpen()
+{
+    ClickButton(units_.openButton, texts::kOpenButton);
+    HWND dialog = automation::WaitForFileDialog(pid(), kStepTimeoutMs);
+    if (!dialog || !automation::CancelFileDialog(dialog, kStepTimeoutMs)) {
+        throw DriverError(L"no open dialog to cancel");
+    }
+    WaitUntilIdle();
+}
+
 std::wstring Splitter::PictureName() const { return automation::WindowText(units_.pictureNameLabel); }
 
 std::wstring Splitter::PictureSize() const { return automation::WindowText(units_.pictureSizeLabel); }

@@ -45,6 +45,8 @@ public:
 
     // Presses 打开图片, gives the path to the open dialog and waits until the name label shows it.
     void OpenPicture(const std::wstring& path);
+    // Presses 打开图片 and cancels the open dialog.
+    void CancelOpen();
     std::wstring PictureName() const;
     std::wstring PictureSize() const;
 
