@@ -40,6 +40,13 @@ protected:
         return program().WaitForFinalQuestion();
     }
     fs::path Page(const std::wstring& folder) { return Folder(folder) / texts::kPage; }
+    // The split's 15 pieces of the default picture and its page.
+    ::testing::AssertionResult SplitWritten(const std::wstring& folder)
+    {
+        const RgbPicture source = DecodeJpegFile(DefaultPictureSource());
+        return SplitOutputIs((Folder(folder) / L"cover").wstring(), CountGrid(source, 3, 5), source,
+                             kGrainyDrawingOneJpegCoding);
+    }
 };
 
 TEST_F(FinalQuestion, NoAfterTheQuestionOpensNeitherFolderNorPreview)
@@ -55,7 +62,7 @@ TEST_F(FinalQuestion, NoAfterTheQuestionOpensNeitherFolderNorPreview)
     EXPECT_EQ(automation::WaitFor(kNothingOpensMs, [&] { return program().PreviewWindow(); }), nullptr);
     EXPECT_EQ(splitter::WaitForFolderWindow(L"out", 0), nullptr);
     EXPECT_EQ(LastAccess(Page(L"out")), written);
-    EXPECT_EQ(FolderListing(Folder(L"out")).size(), 16u);
+    EXPECT_TRUE(SplitWritten(L"out"));
     EXPECT_EQ(Stop(), 0u);
 }
 
@@ -79,6 +86,7 @@ TEST_F(FinalQuestion, YesOpensTheFolderAndAPreviewWindowOverTheScreenShowingTheP
     EXPECT_TRUE(SameRect(automation::RectInParent(view), Rect(0, 0, width, height)));
     // The view was given the page: it has read it since the split wrote it.
     EXPECT_TRUE(WaitForAccessAfter(Page(L"out"), written, kOpenMs));
+    EXPECT_TRUE(SplitWritten(L"out"));
     EXPECT_EQ(Stop(), 0u);
 }
 
@@ -101,6 +109,7 @@ TEST_F(FinalQuestion, ASecondYesReplacesThePreviewWindowAndOneClosedByHandOpensA
     }
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(WaitForAccessAfter(Page(L"second"), written, kOpenMs));
+    EXPECT_TRUE(SplitWritten(L"second"));
 
     automation::RequestClose(second);
     ASSERT_TRUE(automation::WaitForWindowGone(second, kOpenMs));

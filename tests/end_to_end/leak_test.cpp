@@ -57,6 +57,9 @@ TEST_F(Leaks, AHundredRoundsOfOpenPreviewAndSplitKeepMemoryAndObjectsWhereTheFir
         }
     }
     const automation::ProcessResources last = Measure(p);
+    // The last round split the picture of round 100.
+    const RgbPicture source = PhotoLike(640, 480, 1);
+    EXPECT_TRUE(SplitOutputIs(out, CountGrid(source, 2, 2), source, kOneJpegCoding));
     Print("after round 100", last);
     std::printf("%d rounds in %.1f s\n", kRounds, (GetTickCount64() - start) / 1000.0);
     EXPECT_LE(last.privateBytes, first.privateBytes + kPrivateBytesSlack);

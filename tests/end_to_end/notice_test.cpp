@@ -137,8 +137,11 @@ TEST_F(Notice, ThePreviewWindowsHiddenViewLoadsItsNoticePage)
 {
     splitter::Splitter& p = StartWithNotice(Gbk(L"甲|http://a.example/\r\n"));
     ASSERT_TRUE(server_->WaitForRequest(kMainPage, kNoticeMs));
-    p.Split((Folder(L"out") / L"cover").wstring(), true);
+    const std::wstring saveName = (Folder(L"out") / L"cover").wstring();
+    p.Split(saveName, true);
     EXPECT_TRUE(server_->WaitForRequest(kPreviewPage, kNoticeMs));
+    const RgbPicture source = DecodeJpegFile(DefaultPictureSource());
+    EXPECT_TRUE(SplitOutputIs(saveName, CountGrid(source, 3, 5), source, kGrainyDrawingOneJpegCoding));
     EXPECT_EQ(Stop(), 0u);
 }
 

@@ -41,8 +41,11 @@ inline constexpr Tolerance kTwoJpegCodings{1.0, 10};
 // average and 46 at most.
 inline constexpr Tolerance kGrainyDrawingOneJpegCoding{3.5, 50};
 
-// The save name's folder holds exactly the grid's pieces and index.html, each piece of its size and
-// within the tolerance of its rectangle, and the page is the one for these pieces.
+// Each of the grid's pieces of saveName has its size and lies within the tolerance of its
+// rectangle, and the page in its folder is the one for these pieces.
+::testing::AssertionResult PiecesAndPageAre(const std::wstring& saveName, const Grid& grid, const RgbPicture& source,
+                                            Tolerance tolerance);
+// The same, and the folder holds nothing else.
 ::testing::AssertionResult SplitOutputIs(const std::wstring& saveName, const Grid& grid, const RgbPicture& source,
                                          Tolerance tolerance);
 
