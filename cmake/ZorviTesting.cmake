@@ -1,16 +1,20 @@
-# zorvi_add_test(NAME SOURCES files... LIBS targets... [ENVIRONMENT VAR=value...]): a GoogleTest
-# program whose tests ctest discovers when it runs (under wine64 in the Windows build, through the
-# cross-compiling emulator), with the given environment when they run.
+# zorvi_add_test(NAME SOURCES files... LIBS targets... [ENVIRONMENT VAR=value...] [TIMEOUT SECONDS]): a
+# GoogleTest program whose tests ctest discovers when it runs (under wine64 in the Windows build,
+# through the cross-compiling emulator), with the given environment when they run; each test may
+# take 120 seconds unless told otherwise.
 include(GoogleTest)
 
 function(zorvi_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     if(ZORVI_WINDOWS)
         target_link_options(${name} PRIVATE -mconsole)
     endif()
-    set(properties TIMEOUT 120)
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    set(properties TIMEOUT ${ARG_TIMEOUT})
     if(ARG_ENVIRONMENT)
         list(APPEND properties ENVIRONMENT "${ARG_ENVIRONMENT}")
     endif()

@@ -28,6 +28,9 @@ inline constexpr wchar_t kModalTitle[] = L"Modal";
 inline constexpr wchar_t kSolidTitle[] = L"Solid";
 
 int RunWindow();
+// The window of RunWindow, after making count brushes, count more windows and count × 64 KB of
+// private memory, all held until the end.
+int RunWindowHolding(int count);
 int RunSolid(COLORREF colour, const RECT& rect);
 // Exits 1 after writing the chosen path (UTF-16) to resultPath, 0 on cancel, 2 on a dialog error.
 int RunFileDialog(bool save, bool explorer, const std::wstring& resultPath);

@@ -2,6 +2,7 @@
 //   exit CODE                          ends with CODE
 //   message-box FLAGS TITLE TEXT       shows MessageBoxW(no owner) and ends with the pressed button's id
 //   window                             the edit and button window (ends 0 when closed)
+//   holding COUNT                      the same window, holding COUNT more GDI objects, windows and 64 KB blocks
 //   solid RRGGBB X Y W H               a topmost window painted one colour
 //   open-dialog|save-dialog RESULT explorer|plain
 #include <cwchar>
@@ -24,6 +25,9 @@ int Run(int argc, wchar_t** argv)
     }
     if (command == L"window" && argc == 2) {
         return fixture::RunWindow();
+    }
+    if (command == L"holding" && argc == 3) {
+        return fixture::RunWindowHolding(Number(argv[2], 10));
     }
     if (command == L"solid" && argc == 7) {
         const int rgb = Number(argv[2], 16);

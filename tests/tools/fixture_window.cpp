@@ -1,6 +1,7 @@
 // The fixture's windows: one with edits, buttons and labels that report what reached them, and a
 // plain window painted one colour for the screenshot tests.
 #include <string>
+#include <vector>
 
 #include "tests/tools/fixture.h"
 
@@ -127,6 +128,23 @@ int RunWindow()
     HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300, 240,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
     return window ? RunLoop() : 2;
+}
+
+int RunWindowHolding(int count)
+{
+    constexpr size_t kBlockSize = 64 * 1024;
+    std::vector<HBRUSH> brushes;
+    std::vector<std::vector<char>> blocks;
+    for (int i = 0; i < count; ++i) {
+        brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        blocks.emplace_back(kBlockSize, static_cast<char>(i | 1));
+    }
+    const int result = RunWindow();
+    for (HBRUSH brush : brushes) {
+        DeleteObject(brush);
+    }
+    return result;
 }
 
 int RunSolid(COLORREF colour, const RECT& rect)

@@ -47,6 +47,15 @@ TEST_F(WindowTest, FindsTopWindowByClassTitleOrPart)
     EXPECT_NE(std::find(windows.begin(), windows.end(), window_), windows.end());
 }
 
+TEST_F(WindowTest, FindsTopWindowOfAnyProcess)
+{
+    EXPECT_EQ(FindAnyTopWindow(WindowQuery{.title = fixture::kWindowTitle}), window_);
+    EXPECT_EQ(WaitForAnyTopWindow(WindowQuery{.className = L"AutomationFixture", .title = L"none"}, 100), nullptr);
+    const std::vector<HWND> all = AllTopWindows();
+    EXPECT_NE(std::find(all.begin(), all.end(), window_), all.end());
+    EXPECT_GT(all.size(), TopWindows(child_.pid()).size());
+}
+
 TEST_F(WindowTest, MissingWindowTimesOut)
 {
     const ULONGLONG start = GetTickCount64();

@@ -14,10 +14,11 @@ struct TopWindowSearch {
     std::vector<HWND> found;
 };
 
+// pid 0 collects the windows of every process.
 BOOL CALLBACK CollectTopWindow(HWND window, LPARAM context)
 {
     auto* search = reinterpret_cast<TopWindowSearch*>(context);
-    if (WindowProcessId(window) == search->pid) {
+    if (search->pid == 0 || WindowProcessId(window) == search->pid) {
         search->found.push_back(window);
     }
     return TRUE;
@@ -104,6 +105,15 @@ HWND FindTopWindow(DWORD pid, const WindowQuery& query)
 HWND WaitForTopWindow(DWORD pid, const WindowQuery& query, DWORD timeoutMs)
 {
     return WaitFor(timeoutMs, [&] { return FindTopWindow(pid, query); });
+}
+
+std::vector<HWND> AllTopWindows() { return TopWindows(0); }
+
+HWND FindAnyTopWindow(const WindowQuery& query) { return FindTopWindow(0, query); }
+
+HWND WaitForAnyTopWindow(const WindowQuery& query, DWORD timeoutMs)
+{
+    return WaitFor(timeoutMs, [&] { return FindAnyTopWindow(query); });
 }
 
 std::vector<HWND> Children(HWND parent)

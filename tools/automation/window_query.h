@@ -39,6 +39,11 @@ DWORD WindowProcessId(HWND window);
 std::vector<HWND> TopWindows(DWORD pid);
 HWND FindTopWindow(DWORD pid, const WindowQuery& query);
 HWND WaitForTopWindow(DWORD pid, const WindowQuery& query, DWORD timeoutMs);
+// The same among the top-level windows of every process: windows that a program has another
+// process show (the shell's folder windows).
+std::vector<HWND> AllTopWindows();
+HWND FindAnyTopWindow(const WindowQuery& query);
+HWND WaitForAnyTopWindow(const WindowQuery& query, DWORD timeoutMs);
 
 // Direct children in z-order, topmost first.
 std::vector<HWND> Children(HWND parent);
