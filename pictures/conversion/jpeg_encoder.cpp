@@ -1,0 +1,192 @@
+#include "pictures/conversion/jpeg_encoder.h"
+
+#include <cstdlib>
+#include <new>
+
+#include <jerror.h>
+
+#include "pictures/conversion/kept_jpeg_memory.h"
+#include "pictures/shared/jpeg_error_jump.h"
+
+namespace pictures {
+
+namespace {
+
+constexpr size_t kFirstOutputBytes = 64 * 1024;
+constexpr uint32_t kRowsAtOnce = 16;
+
+// libjpeg's destination: a buffer that grows as the file does and is kept for the next picture.
+struct GrowingDestination {
+    jpeg_destination_mgr manager;  // first: libjpeg's dest pointer is also ours
+    uint8_t* buffer;
+    size_t capacity;
+    size_t size;
+};
+
+GrowingDestination* DestinationOf(j_compress_ptr c) { return reinterpret_cast<GrowingDestination*>(c->dest); }
+
+// Doubles the buffer, keeping what is written; libjpeg's error exit when memory runs out.
+void Grow(j_compress_ptr c, GrowingDestination* d)
+{
+    size_t grown = d->capacity < kFirstOutputBytes ? kFirstOutputBytes : d->capacity * 2;
+    auto* bigger = grown > d->capacity ? static_cast<uint8_t*>(std::realloc(d->buffer, grown)) : nullptr;
+    if (!bigger) {
+        ERREXIT1(c, JERR_OUT_OF_MEMORY, 0);
+    }
+    d->buffer = bigger;
+    d->capacity = grown;
+}
+
+// libjpeg writes a byte before it looks for room: the buffer is never empty when it starts.
+void StartDestination(j_compress_ptr c)
+{
+    GrowingDestination* d = DestinationOf(c);
+    if (d->capacity == 0) {
+        Grow(c, d);
+    }
+    d->size = 0;
+    d->manager.next_output_byte = d->buffer;
+    d->manager.free_in_buffer = d->capacity;
+}
+
+// Called when the buffer is full.
+boolean GrowDestination(j_compress_ptr c)
+{
+    GrowingDestination* d = DestinationOf(c);
+    size_t written = d->capacity;
+    Grow(c, d);
+    d->manager.next_output_byte = d->buffer + written;
+    d->manager.free_in_buffer = d->capacity - written;
+    return TRUE;
+}
+
+void EndDestination(j_compress_ptr c)
+{
+    GrowingDestination* d = DestinationOf(c);
+    d->size = d->capacity - d->manager.free_in_buffer;
+}
+
+J_COLOR_SPACE ColourSpaceOf(RowFormat format)
+{
+    switch (format) {
+    case RowFormat::kBgr:
+        return JCS_EXT_BGR;
+    case RowFormat::kGrey:
+        return JCS_GRAYSCALE;
+    case RowFormat::kRgb:
+        break;
+    }
+    return JCS_RGB;
+}
+
+}  // namespace
+
+// Plain C data: the compression below may longjmp out of any libjpeg call.
+struct JpegEncoder::Session {
+    jpeg_compress_struct compressor;
+    JpegErrorJump error;
+    GrowingDestination destination;
+    KeptJpegMemory* memory;  // the compressor's, freed with it
+};
+
+namespace {
+
+bool CreateCompressor(JpegEncoder::Session* s)
+{
+    s->compressor.err = InitJpegErrorJump(s->error);
+    if (setjmp(s->error.jump)) {
+        return false;
+    }
+    jpeg_create_compress(&s->compressor);
+    s->memory = NewKeptJpegMemory();
+    if (!s->memory) {
+        return false;
+    }
+    UseKeptJpegMemory(reinterpret_cast<j_common_ptr>(&s->compressor), s->memory);
+    GrowingDestination& d = s->destination;
+    d.manager.init_destination = StartDestination;
+    d.manager.empty_output_buffer = GrowDestination;
+    d.manager.term_destination = EndDestination;
+    s->compressor.dest = &d.manager;
+    return true;
+}
+
+struct EncodeRequest {
+    uint32_t width;
+    uint32_t height;
+    J_COLOR_SPACE colourSpace;
+    const RowSource* rows;
+    const JpegSettings* settings;
+    const std::atomic<bool>* cancel;
+};
+
+// The one function that holds the setjmp of an encode: it owns nothing with a destructor.
+bool Compress(JpegEncoder::Session* s, const EncodeRequest* request)
+{
+    jpeg_compress_struct* c = &s->compressor;
+    if (setjmp(s->error.jump)) {
+        return false;
+    }
+    SetJpegParameters(c, request->width, request->height, request->colourSpace, *request->settings);
+    jpeg_start_compress(c, TRUE);
+    JSAMPROW band[kRowsAtOnce];
+    while (c->next_scanline < c->image_height) {
+        if (request->cancel && request->cancel->load(std::memory_order_relaxed)) {
+            return false;
+        }
+        uint32_t count = c->image_height - c->next_scanline;
+        count = count < kRowsAtOnce ? count : kRowsAtOnce;
+        // libjpeg reads the rows it is given; its row type is merely not const.
+        (*request->rows)(c->next_scanline, count, const_cast<const uint8_t**>(band));
+        jpeg_write_scanlines(c, band, count);
+    }
+    jpeg_finish_compress(c);
+    return true;
+}
+
+}  // namespace
+
+JpegEncoder::JpegEncoder() : session_(new (std::nothrow) Session{})
+{
+    if (session_ && !CreateCompressor(session_.get())) {
+        jpeg_destroy_compress(&session_->compressor);
+        session_.reset();
+    }
+}
+
+JpegEncoder::~JpegEncoder()
+{
+    if (session_) {
+        jpeg_destroy_compress(&session_->compressor);
+        std::free(session_->destination.buffer);
+    }
+}
+
+bool JpegEncoder::encode(uint32_t width, uint32_t height, RowFormat format, const RowSource& rows,
+                         const JpegSettings& settings, const std::atomic<bool>* cancel)
+{
+    if (!session_) {
+        return false;
+    }
+    session_->destination.size = 0;
+    EncodeRequest request{width, height, ColourSpaceOf(format), &rows, &settings, cancel};
+    if (!Compress(session_.get(), &request)) {
+        // Leaves the compressor ready for the next picture, its image memory released.
+        jpeg_abort_compress(&session_->compressor);
+        session_->destination.size = 0;
+        return false;
+    }
+    return true;
+}
+
+size_t JpegEncoder::memoryBytes() const { return session_ ? KeptJpegMemoryBytes(session_->memory) : 0; }
+
+std::span<const uint8_t> JpegEncoder::bytes() const
+{
+    if (!session_) {
+        return {};
+    }
+    return {session_->destination.buffer, session_->destination.size};
+}
+
+}  // namespace pictures
