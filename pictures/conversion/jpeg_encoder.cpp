@@ -87,6 +87,10 @@ struct JpegEncoder::Session {
     JpegErrorJump error;
     GrowingDestination destination;
     KeptJpegMemory* memory;  // the compressor's, freed with it
+    // libjpeg's standard Huffman tables as its defaults first made them. A compressor used again
+    // keeps the tables of its last picture, optimised ones too: the defaults do not refill them.
+    JHUFF_TBL standardDc[NUM_HUFF_TBLS];
+    JHUFF_TBL standardAc[NUM_HUFF_TBLS];
 };
 
 namespace {
@@ -108,7 +112,31 @@ bool CreateCompressor(JpegEncoder::Session* s)
     d.manager.empty_output_buffer = GrowDestination;
     d.manager.term_destination = EndDestination;
     s->compressor.dest = &d.manager;
+    s->compressor.in_color_space = JCS_RGB;
+    s->compressor.input_components = 3;
+    jpeg_set_defaults(&s->compressor);
+    for (int i = 0; i < NUM_HUFF_TBLS; ++i) {
+        if (s->compressor.dc_huff_tbl_ptrs[i]) {
+            s->standardDc[i] = *s->compressor.dc_huff_tbl_ptrs[i];
+        }
+        if (s->compressor.ac_huff_tbl_ptrs[i]) {
+            s->standardAc[i] = *s->compressor.ac_huff_tbl_ptrs[i];
+        }
+    }
     return true;
+}
+
+// Puts the standard tables back where the defaults made them.
+void RestoreStandardTables(JpegEncoder::Session* s)
+{
+    for (int i = 0; i < NUM_HUFF_TBLS; ++i) {
+        if (JHUFF_TBL* table = s->compressor.dc_huff_tbl_ptrs[i]) {
+            *table = s->standardDc[i];
+        }
+        if (JHUFF_TBL* table = s->compressor.ac_huff_tbl_ptrs[i]) {
+            *table = s->standardAc[i];
+        }
+    }
 }
 
 struct EncodeRequest {
@@ -128,6 +156,7 @@ bool Compress(JpegEncoder::Session* s, const EncodeRequest* request)
         return false;
     }
     SetJpegParameters(c, request->width, request->height, request->colourSpace, *request->settings);
+    RestoreStandardTables(s);
     jpeg_start_compress(c, TRUE);
     JSAMPROW band[kRowsAtOnce];
     while (c->next_scanline < c->image_height) {
