@@ -21,7 +21,6 @@ namespace {
 // The split's ConvertToJpeg call: colour, quality 100, optimised Huffman tables, no smoothing.
 const pictures::JpegSettings kPieceSettings{false, 100, true, 0};
 constexpr unsigned kMostEncoders = 4;
-constexpr uint32_t kRowsAtOnce = 16;
 // Encoders see a stop between bands of rows; this bounds the wait for one that is writing a file.
 constexpr auto kStopWait = std::chrono::seconds(3);
 
@@ -77,7 +76,7 @@ public:
     PieceRows(const PieceEncoding& encoding, const CutRect& cut, std::vector<uint8_t>& band)
         : picture_(*encoding.picture), background_(encoding.background), cut_(cut), width_(cut.width - 2), band_(band)
     {
-        band_.resize(size_t{width_} * 3 * kRowsAtOnce);
+        band_.resize(size_t{width_} * 3 * pictures::kRowsAtOnce);
     }
 
     uint32_t width() const { return width_; }
@@ -251,17 +250,25 @@ PixelPieces::~PixelPieces()
 
 bool PixelPieces::write(size_t index)
 {
-    std::unique_ptr<pictures::ReplacementFile> file;
     {
         std::unique_lock lock(encoding_->lock);
         encoding_->changed.wait(lock, [&] { return encoding_->stopped || encoding_->encoded[index].done; });
         if (encoding_->stopped) {
             return false;
         }
-        file = std::move(encoding_->encoded[index].file);
     }
+    // The piece stays the encoding's until the step takes it: a program ending meanwhile removes it.
     bool written = false;
-    WriteSplitFiles([&] { written = file && file->commit(); });
+    WriteSplitFiles([&] {
+        std::unique_ptr<pictures::ReplacementFile> file;
+        {
+            std::lock_guard lock(encoding_->lock);
+            if (!encoding_->stopped) {
+                file = std::move(encoding_->encoded[index].file);
+            }
+        }
+        written = file && file->commit();
+    });
     return written;
 }
 

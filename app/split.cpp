@@ -249,6 +249,9 @@ public:
         return WritePiece(pieces_[index].name, CropPiece(job_.pictureBytes.get(), cut.x, cut.y, cut.width, cut.height));
     }
 
+    // Stops making pieces: those made but not under their names yet are removed.
+    void stop() { pixels_.reset(); }
+
 private:
     const SplitJob& job_;
     const std::vector<PieceFile>& pieces_;
@@ -293,13 +296,16 @@ bool WritePiecesAndPage(const SplitJob& job, const std::string& saveName, PieceR
         written = page.write(RowStart());
         for (int32_t column = 1; written && column <= job.plan.columns; ++column, ++n) {
             if (!maker.write(n)) {
+                maker.stop();
                 TellFromWorker(texts::kPieceNotWritten + pieces[n].name);
                 return false;
             }
             written = page.write(PieceCell(pieces[n].name));
             WriteInt(units::kProgressBar, p::kPosition, ProgressAfter(static_cast<int32_t>(n + 1), job.plan.total()));
         }
-        ProcessEvents();
+        if (job.mode == SplitMode::kBySize) {
+            ProcessEvents();
+        }
         written = written && page.write(RowEnd());
     }
     if (!written || !page.finish(PageEnd())) {

@@ -78,6 +78,8 @@ void EndSplitForExit()
 {
     SplitFiles& f = Files();
     f.ending = true;
+    // Held until the process ends: the step that runs finishes first, and no step runs after it.
+    bool locked = f.lock.try_lock_for(kStepWait);
     std::function<void()> stop;
     {
         std::lock_guard lock(f.stopperLock);
@@ -86,11 +88,7 @@ void EndSplitForExit()
     if (stop) {
         stop();
     }
-    // Held until the process ends: no step runs any more.
-    if (!f.lock.try_lock_for(kStepWait)) {
-        return;
-    }
-    if (f.pageOpen) {
+    if (locked && f.pageOpen) {
         CloseFile(f.pageFile);
         DeleteFile(f.pagePath);
         f.pageOpen = false;

@@ -14,12 +14,13 @@
 
 namespace app {
 
-// The split's page is open: until SplitPageDone, an ending program closes and removes it.
+// From inside a step: the split's page is open, and until SplitPageDone an ending program closes
+// and removes it.
 void SplitPageOpened(int32_t file, const std::string& path);
 void SplitPageDone();
 
-// What stops the split's own threads and removes the pieces they have not handed over; set while
-// they run, cleared with an empty function.
+// From inside a step: what stops the split's own threads and removes the pieces they have not
+// handed over; set while they run, cleared with an empty function.
 void SetSplitStopper(std::function<void()> stop);
 
 // Runs a step that writes the split's files. When the program is ending the step does not run and

@@ -13,7 +13,6 @@ namespace pictures {
 namespace {
 
 constexpr size_t kFirstOutputBytes = 64 * 1024;
-constexpr uint32_t kRowsAtOnce = 16;
 
 // libjpeg's destination: a buffer that grows as the file does and is kept for the next picture.
 struct GrowingDestination {

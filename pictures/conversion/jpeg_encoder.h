@@ -18,7 +18,9 @@ namespace pictures {
 enum class RowFormat { kRgb, kBgr, kGrey };
 
 // Fills rows[0 .. count) with the rows first .. first + count - 1 of the picture, top-down, each of
-// width samples per component; they need to stay valid only until the next call.
+// width samples per component; they need to stay valid only until the next call. count is at most
+// kRowsAtOnce.
+inline constexpr uint32_t kRowsAtOnce = 16;
 using RowSource = std::function<void(uint32_t first, uint32_t count, const uint8_t** rows)>;
 
 class JpegEncoder {

@@ -18,7 +18,7 @@ constexpr size_t kRowPadding = 2 * kAlignment;
 constexpr size_t kChunkBytes = 256 * 1024;
 // A picture needs a few dozen blocks at most.
 constexpr int kMostBlocks = 64;
-constexpr size_t kLargestRequest = size_t{1} << 40;
+constexpr size_t kLargestRequest = SIZE_MAX / 4;
 constexpr int kNoPool = -1;
 
 struct KeptBlock {

@@ -28,6 +28,7 @@
 #include "runtime/start_runtime.h"
 #include "runtime/text_codec.h"
 #include "tests/runtime/window/thread_test_support.h"
+#include "tools/automation/message_box.h"
 #include "tests/runtime/window/window_test_support.h"
 
 namespace {
@@ -219,11 +220,13 @@ protected:
         window_test::Pump(200);
         outcome.order = watch.finish();
         for (const fs::directory_entry& entry : fs::directory_iterator(out)) {
-            outcome.files[gbk(entry.path().filename())] = ReadAll(entry.path());
+            if (entry.is_regular_file()) {
+                outcome.files[gbk(entry.path().filename())] = ReadAll(entry.path());
+            }
         }
         std::erase_if(outcome.order, [&](const std::wstring& name) { return !outcome.files.count(gbk(name)); });
-        for (const fs::directory_entry& entry : fs::directory_iterator(out)) {
-            fs::remove(entry.path());
+        for (const auto& [name, bytes] : outcome.files) {
+            fs::remove(out / name);
         }
         return outcome;
     }
@@ -251,6 +254,25 @@ protected:
     }
 
     fs::path folder_;
+};
+
+// Answers the box the split shows when it cannot write a file, from a thread of its own while the
+// split runs: the worker shows it, this test's thread pumps.
+class BoxAnswerer {
+public:
+    BoxAnswerer()
+        : thread_([this] { answered_ = automation::AnswerMessageBox(GetCurrentProcessId(), IDOK, kSplitLimitMs); })
+    {
+    }
+    bool answered()
+    {
+        thread_.join();
+        return answered_;
+    }
+
+private:
+    std::atomic<bool> answered_{false};
+    std::thread thread_;
 };
 
 app::SplitRequest ByCount(double rows, double columns, int width, int height)
@@ -281,6 +303,26 @@ TEST_F(SplitRoutesTest, BySizeBothRoutesWriteTheSameFilesWherePiecesReachPastThe
     expectTheSameFiles(picture(41, 29, true), BySize(7.5, 6.3, 41, 29), 30);
     // One piece larger than the whole picture.
     expectTheSameFiles(picture(20, 12, false), BySize(30, 20, 20, 12), 1);
+}
+
+TEST_F(SplitRoutesTest, APieceThatCannotBeWrittenStopsBothRoutesAlikeLeavingTheEarlierPieces)
+{
+    // A folder holds the third piece's name: the pieces before it stay, the page goes, and the
+    // pieces made ahead of it by the encoders leave nothing behind.
+    fs::path jpeg = picture(60, 40, true);
+    fs::create_directory(folder_ / "out" / "cover-3.jpg");
+    std::map<app::PieceRoute, SplitOutcome> outcomes;
+    for (app::PieceRoute route : {app::PieceRoute::kBoards, app::PieceRoute::kPixels}) {
+        BoxAnswerer answerer;
+        outcomes[route] = split(jpeg, ByCount(4, 5, 60, 40), route);
+        EXPECT_TRUE(answerer.answered());
+        EXPECT_FALSE(outcomes[route].written);
+    }
+    const SplitOutcome& boards = outcomes[app::PieceRoute::kBoards];
+    const SplitOutcome& pixels = outcomes[app::PieceRoute::kPixels];
+    EXPECT_EQ(boards.order, (std::vector<std::wstring>{L"cover-1.jpg", L"cover-2.jpg"}));
+    EXPECT_EQ(pixels.order, boards.order);
+    EXPECT_TRUE(pixels.files == boards.files);
 }
 
 }  // namespace
