@@ -85,7 +85,7 @@ struct JpegEncoder::Session {
     jpeg_compress_struct compressor;
     JpegErrorJump error;
     GrowingDestination destination;
-    KeptJpegMemory* memory;  // the compressor's, freed with it
+    KeptJpegMemory* memory;  // the compressor's, freed with it; null when libjpeg's own serves
     // libjpeg's standard Huffman tables as its defaults first made them. A compressor used again
     // keeps the tables of its last picture, optimised ones too: the defaults do not refill them.
     JHUFF_TBL standardDc[NUM_HUFF_TBLS];
@@ -101,11 +101,11 @@ bool CreateCompressor(JpegEncoder::Session* s)
         return false;
     }
     jpeg_create_compress(&s->compressor);
+    // Without memory for the keeping manager, libjpeg's own serves, only slower.
     s->memory = NewKeptJpegMemory();
-    if (!s->memory) {
-        return false;
+    if (s->memory) {
+        UseKeptJpegMemory(reinterpret_cast<j_common_ptr>(&s->compressor), s->memory);
     }
-    UseKeptJpegMemory(reinterpret_cast<j_common_ptr>(&s->compressor), s->memory);
     GrowingDestination& d = s->destination;
     d.manager.init_destination = StartDestination;
     d.manager.empty_output_buffer = GrowDestination;
@@ -207,7 +207,10 @@ bool JpegEncoder::encode(uint32_t width, uint32_t height, RowFormat format, cons
     return true;
 }
 
-size_t JpegEncoder::memoryBytes() const { return session_ ? KeptJpegMemoryBytes(session_->memory) : 0; }
+size_t JpegEncoder::memoryBytes() const
+{
+    return session_ && session_->memory ? KeptJpegMemoryBytes(session_->memory) : 0;
+}
 
 std::span<const uint8_t> JpegEncoder::bytes() const
 {

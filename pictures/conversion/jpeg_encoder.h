@@ -41,7 +41,8 @@ public:
     // The last picture's file bytes, valid until the next encode.
     std::span<const uint8_t> bytes() const;
 
-    // Bytes of memory the compressor keeps for the next picture.
+    // Bytes of memory the compressor keeps for the next picture (0 when libjpeg's own manager
+    // serves it).
     size_t memoryBytes() const;
 
     struct Session;

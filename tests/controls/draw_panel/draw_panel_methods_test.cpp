@@ -153,6 +153,21 @@ TEST_F(BoardMethodTest, PictureDataThatFindsNoMemoryIsTheEmptyByteSet)
     EXPECT_EQ(PixelsOf(Method(Command::kGetPictureData, {Board(kWide)}).bytes()).width, 200);
 }
 
+TEST_F(BoardMethodTest, AHiddenBoardShowsWhatWasDrawnOnItOnceShown)
+{
+    constexpr int kVisibleIndex = 5;
+    // kWide is hidden: its drawing goes to its bitmap only, and shows when the board paints.
+    Paint(kWide, kRed);
+    Method(Command::kDrawLine, {Board(kWide), Int(0), Int(60), Int(199), Int(60)});
+    Write(kWide, kVisibleIndex, 1);
+    HWND board = BoardHandle(kWide);
+    UpdateWindow(board);
+    HDC screen = GetDC(board);
+    EXPECT_EQ(Rgb(GetPixel(screen, 100, 30)), kRed);
+    EXPECT_EQ(Rgb(GetPixel(screen, 100, 60)), 0x000000u);
+    ReleaseDC(board, screen);
+}
+
 TEST_F(BoardMethodTest, EnlargingKeepsTheDrawingAndANewBackColourWipesIt)
 {
     Write(kSmall, kPenColour, 0x0000ff);  // red
