@@ -2,6 +2,7 @@
 // run the message loop until the last window is gone.
 #include <cfloat>
 
+#include "app/split_files.h"
 #include "app/variables.h"
 #include "data/program_windows.h"
 #include "runtime/helper_table.h"
@@ -15,7 +16,7 @@ int ApplicationEntry()
     const HelperTable& helpers = Helpers();
     helpers.miscService(kStartRuntime);
     _fpreset();
-    helpers.miscService(kSetExitRoutine, &app::ReleaseTexts);
+    helpers.miscService(kSetExitRoutine, +[] { app::EndSplitForExit(); app::ReleaseTexts(); });
     helpers.loadStartWindow(data::main_window::kId);
     helpers.runMessageLoop();
     return 0;

@@ -1,13 +1,19 @@
 #include "app/split.h"
 
+#include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/messages.h"
 #include "app/picture_files.h"
+#include "app/pixel_pieces.h"
 #include "app/preview_page.h"
+#include "app/split_files.h"
 #include "app/units.h"
 #include "app/variables.h"
+#include "commands/core/picture_handles.h"
 
 namespace app {
 namespace {
@@ -17,14 +23,6 @@ using units::kCellBoard;
 using units::kPictureBoard;
 
 constexpr int32_t kCopyMode = 1;
-
-// What the worker splits: its own copy of the picture's bytes, so that opening or previewing
-// another picture meanwhile changes nothing, and the grid checked before it started.
-struct SplitJob {
-    ByteSet pictureBytes;
-    SplitPlan plan;
-    SplitMode mode = SplitMode::kByCount;
-};
 
 // Handed from OnSplitClicked to the worker it starts; one split runs at a time.
 SplitJob pendingJob;
@@ -105,87 +103,160 @@ bool ResizePictureToSplit()
     return resized;
 }
 
-// Closes the page when the split leaves; a page that was not finished is removed.
+// What the worker tells the user; nothing once the program is ending under the split.
+void TellFromWorker(const std::string& message)
+{
+    StopIfProgramEnding();
+    Tell(message);
+}
+
+// The page, created empty (or emptied) and opened; closed when the split leaves, and removed
+// unless it was finished. Every write is a step of the split's files.
 class PageFile {
 public:
-    PageFile(int32_t file, std::string path) : file_(file), path_(std::move(path)) {}
+    explicit PageFile(std::string path) : path_(std::move(path))
+    {
+        WriteSplitFiles([&] {
+            WriteFile(path_, ToByteSet("").get());
+            file_ = OpenFile(path_);
+            if (file_ != 0) {
+                SplitPageOpened(file_, path_);
+            }
+        });
+    }
     PageFile(const PageFile&) = delete;
     PageFile& operator=(const PageFile&) = delete;
     ~PageFile()
     {
-        CloseFile(file_);
-        if (!finished_) {
-            DeleteFile(path_);
-        }
+        WriteSplitFiles([&] {
+            if (file_ != 0) {
+                CloseFile(file_);
+                if (!finished_) {
+                    DeleteFile(path_);
+                }
+                SplitPageDone();
+            }
+        });
     }
 
-    bool write(const std::string& text) { return WriteTextToFile(file_, text); }
-    void finish() { finished_ = true; }
+    bool opened() const { return file_ != 0; }
+
+    bool write(const std::string& text)
+    {
+        bool written = false;
+        WriteSplitFiles([&] { written = WriteTextToFile(file_, text); });
+        return written;
+    }
+
+    // Writes the page's last text; once it is written the page stays.
+    bool finish(const std::string& text)
+    {
+        WriteSplitFiles([&] {
+            finished_ = WriteTextToFile(file_, text);
+            if (finished_) {
+                SplitPageDone();
+            }
+        });
+        return finished_;
+    }
 
 private:
-    int32_t file_;
     std::string path_;
+    int32_t file_ = 0;
     bool finished_ = false;
 };
 
-// The piece file: the BMP bytes written under the piece's name, then rewritten in place as a JPEG.
-// A file that could not become a JPEG is removed, never left as a BMP under a .jpg name.
-bool WritePiece(const std::string& name, const ByteSet& piece)
+// A name beside the piece's for its BMP bytes, taken by no file yet.
+std::string FreeNameBeside(const std::string& name)
 {
-    if (piece.empty() || !WriteFile(name, piece.get())) {
-        return false;
+    for (int32_t n = 0;; ++n) {
+        std::string candidate = name + "." + ToText(n) + ".bmp";
+        if (!FileExists(candidate)) {
+            return candidate;
+        }
     }
-    ProcessEvents();
-    Sleep(1);
-    if (!ConvertToJpeg(name, name)) {
-        DeleteFile(name);
-        return false;
-    }
-    ProcessEvents();
-    Sleep(1);
-    return true;
 }
 
-// Steps 5 to 10: the page and every piece in reading order; false, after telling the user which
-// file failed, when one could not be written.
-bool WritePiecesAndPage(const SplitJob& job, const std::string& saveName, const std::string& pagePath)
+// The piece file from the cell board's BMP bytes: written beside the piece, rewritten as a JPEG
+// under the piece's name, and removed. The piece's name only ever holds a whole JPEG.
+bool WritePiece(const std::string& name, const ByteSet& piece)
 {
-    WriteFile(pagePath, ToByteSet("").get());
-    int32_t file = OpenFile(pagePath);
-    if (file == 0) {
-        Tell(texts::kPageNotWritten + pagePath);
+    if (piece.empty()) {
         return false;
     }
-    PageFile page(file, pagePath);
-    bool written = page.write(PageHead());
-    int32_t n = 0;
-    for (int32_t row = 1; written && row <= job.plan.rows; ++row) {
-        written = page.write(RowStart());
-        for (int32_t column = 1; written && column <= job.plan.columns; ++column) {
-            ++n;
-            CutRect cut = CellCut(job.plan, row, column);
-            std::string name = saveName + "-" + ToText(n) + ".jpg";
-            if (!WritePiece(name, CropPiece(job.pictureBytes.get(), cut.x, cut.y, cut.width, cut.height))) {
-                Tell(texts::kPieceNotWritten + name);
-                return false;
-            }
-            written = page.write(PieceCell(name));
-            WriteInt(units::kProgressBar, p::kPosition, ProgressAfter(n, job.plan.total()));
-            Sleep(1);
-        }
-        if (job.mode == SplitMode::kBySize) {
-            ProcessEvents();
-        }
-        written = written && page.write(RowEnd());
-        Sleep(1);
-    }
-    if (!written || !page.write(PageEnd())) {
-        Tell(texts::kPageNotWritten + pagePath);
-        return false;
-    }
-    page.finish();
-    return true;
+    bool written = false;
+    WriteSplitFiles([&] {
+        std::string bmp = FreeNameBeside(name);
+        written = WriteFile(bmp, piece.get()) && ConvertToJpeg(bmp, name);
+        DeleteFile(bmp);
+    });
+    ProcessEvents();
+    Sleep(1);
+    return written;
 }
+
+// The piece files of the plan in reading order: the save name, "-", the piece number and ".jpg".
+std::vector<PieceFile> PieceFiles(const SplitPlan& plan, const std::string& saveName)
+{
+    std::vector<PieceFile> pieces;
+    int32_t n = 0;
+    for (int32_t row = 1; row <= plan.rows; ++row) {
+        for (int32_t column = 1; column <= plan.columns; ++column) {
+            pieces.push_back({saveName + "-" + ToText(++n) + ".jpg", CellCut(plan, row, column)});
+        }
+    }
+    return pieces;
+}
+
+// The cell board's background colour (0x00BBGGRR) as its BMP bytes give it: what a piece shows
+// where its cell leaves the picture.
+std::optional<uint32_t> CellBoardBackground()
+{
+    constexpr int32_t kOnePixelBoard = 3;
+    constexpr size_t kFirstPixel = 54;
+    WriteInt(kCellBoard, p::kWidth, kOnePixelBoard);
+    WriteInt(kCellBoard, p::kHeight, kOnePixelBoard);
+    Clear(kCellBoard);
+    ByteSet bmp = GetPictureData(kCellBoard);
+    if (bmp.size() < kFirstPixel + 3) {
+        return std::nullopt;
+    }
+    const uint8_t* pixel = rt::ByteSetData(bmp.get()) + kFirstPixel;
+    return uint32_t{pixel[0]} << 16 | uint32_t{pixel[1]} << 8 | pixel[2];
+}
+
+// Makes the pieces in order: from the picture's pixels when the route and the picture allow it,
+// else through the scratch boards.
+class PieceMaker {
+public:
+    PieceMaker(const SplitJob& job, const std::vector<PieceFile>& pieces, PieceRoute route)
+        : job_(job), pieces_(pieces)
+    {
+        if (route == PieceRoute::kPixels) {
+            if (std::optional<uint32_t> background = CellBoardBackground()) {
+                pixels_ = PixelPieces::Start(job.picture, pieces, *background);
+            }
+        }
+    }
+
+    // Leaves piece index (from 0) complete under its name; false when it could not be written.
+    bool write(size_t index)
+    {
+        if (pixels_) {
+            return pixels_->write(index);
+        }
+        const CutRect& cut = pieces_[index].cut;
+        return WritePiece(pieces_[index].name, CropPiece(job_.pictureBytes.get(), cut.x, cut.y, cut.width, cut.height));
+    }
+
+    // Stops making pieces: those made but not under their names yet are removed.
+    void stop() { pixels_.reset(); }
+
+private:
+    const SplitJob& job_;
+    const std::vector<PieceFile>& pieces_;
+    std::unique_ptr<PixelPieces> pixels_;
+};
 
 void RunSplit(const SplitJob& job)
 {
@@ -197,7 +268,7 @@ void RunSplit(const SplitJob& job)
     AssignText(Vars().outputFolder, outputFolder);
     WriteLogical(units::kBusyLabel, p::kVisible, true);
     WriteLogical(units::kProgressBar, p::kVisible, true);
-    bool written = WritePiecesAndPage(job, saveName, outputFolder + "\\" + texts::kPageName);
+    bool written = WritePiecesAndPage(job, saveName, PieceRoute::kPixels);
     WriteLogical(units::kBusyLabel, p::kVisible, false);
     if (written && MessageBox(texts::kSplitDoneQuestion, kYesNoButtons) == kYesAnswer) {
         RunShellVerb(outputFolder);
@@ -208,6 +279,47 @@ void RunSplit(const SplitJob& job)
 }
 
 }  // namespace
+
+bool WritePiecesAndPage(const SplitJob& job, const std::string& saveName, PieceRoute route)
+{
+    std::string pagePath = LeftText(saveName, FindTextReverse(saveName, "\\")) + "\\" + texts::kPageName;
+    PageFile page(pagePath);
+    if (!page.opened()) {
+        TellFromWorker(texts::kPageNotWritten + pagePath);
+        return false;
+    }
+    bool written = page.write(PageHead());
+    std::vector<PieceFile> pieces = PieceFiles(job.plan, saveName);
+    PieceMaker maker(job, pieces, route);
+    size_t n = 0;
+    for (int32_t row = 1; written && row <= job.plan.rows; ++row) {
+        written = page.write(RowStart());
+        for (int32_t column = 1; written && column <= job.plan.columns; ++column, ++n) {
+            if (!maker.write(n)) {
+                maker.stop();
+                TellFromWorker(texts::kPieceNotWritten + pieces[n].name);
+                return false;
+            }
+            written = page.write(PieceCell(pieces[n].name));
+            WriteInt(units::kProgressBar, p::kPosition, ProgressAfter(static_cast<int32_t>(n + 1), job.plan.total()));
+        }
+        if (job.mode == SplitMode::kBySize) {
+            ProcessEvents();
+        }
+        written = written && page.write(RowEnd());
+    }
+    if (!written || !page.finish(PageEnd())) {
+        TellFromWorker(texts::kPageNotWritten + pagePath);
+        return false;
+    }
+    return true;
+}
+
+SplitJob MakeSplitJob(const void* pictureBytes, int32_t picture, const SplitPlan& plan, SplitMode mode)
+{
+    const pictures::Picture* record = rt::PictureFromHandle(picture);
+    return {CopyOfByteSet(pictureBytes), record ? pictures::AcquirePicture(record) : nullptr, plan, mode};
+}
 
 rt::SubReturn OnSplitClicked(const int32_t*, int)
 {
@@ -229,7 +341,7 @@ rt::SubReturn OnSplitClicked(const int32_t*, int)
         Tell(ProblemText(plan.problem));
         return {};
     }
-    pendingJob = {CopyOfByteSet(v.pictureBytes), plan, request.mode};
+    pendingJob = MakeSplitJob(v.pictureBytes, v.currentPicture, plan, request.mode);
     v.splitRunning = true;
     if (!StartThread(SplitWorker)) {
         pendingJob = {};

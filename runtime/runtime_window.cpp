@@ -17,6 +17,11 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message == kExitRequestMessage) {
         ExitProgram(static_cast<int>(wParam));
     }
+    // Logging off ends the program in its shut-down order, as closing its last window does: the
+    // system ends the process once this message is answered.
+    if (message == WM_ENDSESSION && wParam) {
+        ExitProgram(0);
+    }
     if (message == kRunOnWindowThreadMessage) {
         RunWaitingRequests();
         return 0;

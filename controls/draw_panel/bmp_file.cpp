@@ -2,9 +2,12 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "controls/draw_panel/window_dc.h"
+#include "runtime/memory.h"
+#include "runtime/values.h"
 
 namespace rt {
 namespace {
@@ -65,7 +68,38 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> BmpFileOfBitmap(HBITMAP bitmap, SIZE size)
+OwnedByteSet OwnedByteSet::Allocate(size_t size)
+{
+    OwnedByteSet bytes;
+    if (size > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
+        return bytes;
+    }
+    auto* header = static_cast<ByteSetHeader*>(TryAllocMem(sizeof(ByteSetHeader) + size));
+    if (header) {
+        header->dimensions = 1;
+        header->count = static_cast<int32_t>(size);
+    }
+    bytes.block_ = header;
+    return bytes;
+}
+
+OwnedByteSet::OwnedByteSet(OwnedByteSet&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+
+OwnedByteSet& OwnedByteSet::operator=(OwnedByteSet&& other) noexcept
+{
+    std::swap(block_, other.block_);
+    return *this;
+}
+
+OwnedByteSet::~OwnedByteSet() { FreeMem(block_); }
+
+size_t OwnedByteSet::size() const { return ByteSetSize(block_); }
+
+uint8_t* OwnedByteSet::data() { return ByteSetData(block_); }
+
+void* OwnedByteSet::release() { return std::exchange(block_, nullptr); }
+
+OwnedByteSet BmpFileOfBitmap(HBITMAP bitmap, SIZE size)
 {
     if (!bitmap || size.cx <= 0 || size.cy <= 0) {
         return {};
@@ -75,7 +109,12 @@ std::vector<uint8_t> BmpFileOfBitmap(HBITMAP bitmap, SIZE size)
     if (pixelBytes > std::numeric_limits<int32_t>::max() - kPixelOffset) {
         return {};
     }
-    std::vector<uint8_t> file(kPixelOffset + pixelBytes);
+    OwnedByteSet file = OwnedByteSet::Allocate(kPixelOffset + pixelBytes);
+    if (file.empty()) {
+        return {};
+    }
+    // The rows' padding stays 0, as GetDIBits need not write it.
+    std::memset(file.data(), 0, file.size());
     BITMAPINFO info{};
     info.bmiHeader.biSize = kInfoHeaderSize;
     info.bmiHeader.biWidth = size.cx;

@@ -24,7 +24,7 @@ int64_t RequestedExtent(const MaybeInt& requested, LONG own)
     return value;
 }
 
-std::vector<uint8_t> BmpFileOf(BoardBitmap& bitmap)
+OwnedByteSet BmpFileOf(BoardBitmap& bitmap)
 {
     BoardBitmap::Released released(bitmap);
     return BmpFileOfBitmap(released.get(), bitmap.size());
@@ -32,7 +32,7 @@ std::vector<uint8_t> BmpFileOf(BoardBitmap& bitmap)
 
 }  // namespace
 
-std::vector<uint8_t> DrawPanelUnit::pictureData(MaybeInt width, MaybeInt height)
+OwnedByteSet DrawPanelUnit::pictureData(MaybeInt width, MaybeInt height)
 {
     SIZE own = clientSize();
     int64_t wantedWidth = RequestedExtent(width, own.cx);

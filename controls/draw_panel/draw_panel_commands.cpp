@@ -1,6 +1,6 @@
 // The board's methods as core commands: each reads its argument triples (the board first), then
 // does its work on the window thread with the live board.
-#include <vector>
+#include <new>
 
 #include "commands/core/command_args.h"
 #include "commands/core/command_slots.h"
@@ -18,10 +18,17 @@ namespace {
 MaybeInt Optional(const ValueTriple& value) { return IntegerOf(value); }
 int32_t Required(const ValueTriple& value) { return IntegerOf(value).value_or(0); }
 
+// A method that runs out of memory does nothing more and gives its empty result: no exception
+// leaves it for the window thread's message loop.
 template <class Work>
 void OnBoard(const CommandArgs& args, Work&& work)
 {
-    RunUnitMethod<DrawPanelUnit>(args[0], kDrawPanelKind, std::forward<Work>(work));
+    RunUnitMethod<DrawPanelUnit>(args[0], kDrawPanelKind, [&](DrawPanelUnit& board) {
+        try {
+            work(board);
+        } catch (const std::bad_alloc&) {
+        }
+    });
 }
 
 // The live picture a handle argument names, held for the call; null for a dead handle.
@@ -81,9 +88,9 @@ void GetPictureDataCommand(ValueTriple* result, int argCount, ValueTriple* argVa
     MaybeInt width = Optional(args[1]);
     MaybeInt height = Optional(args[2]);
     OnBoard(args, [&](DrawPanelUnit& board) {
-        std::vector<uint8_t> bytes = board.pictureData(width, height);
+        OwnedByteSet bytes = board.pictureData(width, height);
         if (!bytes.empty()) {
-            SetByteSetResult(result, bytes.data(), bytes.size());
+            *result = MakePointerValue(bytes.release(), kByteSet);
         }
     });
 }

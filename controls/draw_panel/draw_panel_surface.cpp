@@ -55,6 +55,12 @@ void DrawPanelUnit::onWindowContext(const std::function<void(HDC)>& draw)
         draw(paintDc_);
         return;
     }
+    // A hidden board shows nothing of what is drawn on its window: once shown, it paints from its
+    // bitmap, or asks for its drawing through event 0. The split's scratch boards are hidden and
+    // take whole pictures.
+    if (!IsWindowVisible(handle_)) {
+        return;
+    }
     WindowDc window(handle_);
     if (window.get()) {
         draw(window.get());

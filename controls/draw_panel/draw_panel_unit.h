@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/common/unit_look.h"
+#include "controls/draw_panel/bmp_file.h"
 #include "controls/draw_panel/board_bitmap.h"
 #include "controls/draw_panel/drawing_context.h"
 #include "controls/draw_panel/drawing_tools.h"
@@ -78,8 +79,9 @@ public:
     void drawLine(POINT from, POINT to);
     void drawPicture(const pictures::Picture& picture, const PictureRequest& request);
     void copyTo(DrawPanelUnit& target, const CopyRequest& request);
-    // A BMP file of the drawing, or nothing when the size is not positive or GDI fails.
-    std::vector<uint8_t> pictureData(MaybeInt width, MaybeInt height);
+    // A BMP file of the drawing as a byte set, or nothing when the size is not positive, memory
+    // runs out or GDI fails.
+    OwnedByteSet pictureData(MaybeInt width, MaybeInt height);
     // A size in pixels in the board's coordinate unit.
     SIZE sizeInUnits(SIZE pixels) const;
 

@@ -1,5 +1,7 @@
 #include "pictures/conversion/convert_to_jpeg.h"
 
+#include <new>
+
 #include "pictures/conversion/conversion_files.h"
 #include "pictures/conversion/jpeg_writer.h"
 #include "pictures/conversion/read_source.h"
@@ -39,11 +41,20 @@ int32_t ConvertToJpeg(const char* source, const char* destination, bool grey, in
     if (!IsExistingFile(source)) {
         return kSourceMissing;
     }
+    // Memory that runs out fails the step it runs out in, as any other failure there does.
     ConversionImage image;
-    if (ReadSourceFile(source, image) != ReadOutcome::kRead) {
+    try {
+        if (ReadSourceFile(source, image) != ReadOutcome::kRead) {
+            return kSourceUnreadable;
+        }
+    } catch (const std::bad_alloc&) {
         return kSourceUnreadable;
     }
-    return WriteJpeg(image, destination, {grey, quality, optimise, smoothing}) ? kConverted : kWriteFailed;
+    try {
+        return WriteJpeg(image, destination, {grey, quality, optimise, smoothing}) ? kConverted : kWriteFailed;
+    } catch (const std::bad_alloc&) {
+        return kWriteFailed;
+    }
 }
 
 void ConvertToJpegCommand(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)

@@ -15,18 +15,6 @@ struct JpegEncodeSession {
     JpegErrorJump error;
 };
 
-void SetParameters(jpeg_compress_struct* c, const ConversionImage* image, const JpegSettings* settings)
-{
-    c->image_width = image->width();
-    c->image_height = image->height();
-    c->input_components = settings->grey ? 1 : 3;
-    c->in_color_space = settings->grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(c);
-    c->optimize_coding = settings->optimise ? TRUE : FALSE;
-    c->smoothing_factor = settings->smoothing;
-    jpeg_set_quality(c, settings->quality, TRUE);
-}
-
 bool Encode(JpegEncodeSession* session, std::FILE* file, const ConversionImage* image, const JpegSettings* settings)
 {
     jpeg_compress_struct* c = &session->compressor;
@@ -36,7 +24,7 @@ bool Encode(JpegEncodeSession* session, std::FILE* file, const ConversionImage* 
     }
     jpeg_create_compress(c);
     jpeg_stdio_dest(c, file);
-    SetParameters(c, image, settings);
+    SetJpegParameters(c, image->width(), image->height(), settings->grey ? JCS_GRAYSCALE : JCS_RGB, *settings);
     jpeg_start_compress(c, TRUE);
     while (c->next_scanline < c->image_height) {
         // libjpeg reads the rows it is given; its row type is merely not const.

@@ -28,13 +28,21 @@ ReplacementFile::~ReplacementFile()
     }
 }
 
-bool ReplacementFile::commit()
+bool ReplacementFile::close()
 {
     if (!file_) {
         return false;
     }
-    bool closed = std::fclose(file_.release()) == 0;
-    committed_ = closed && ReplaceFileWith(destination_, path_);
+    closed_ = std::fclose(file_.release()) == 0;
+    return closed_;
+}
+
+bool ReplacementFile::commit()
+{
+    if (committed_ || (file_ && !close()) || !closed_) {
+        return false;
+    }
+    committed_ = ReplaceFileWith(destination_, path_);
     return committed_;
 }
 

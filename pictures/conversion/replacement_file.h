@@ -19,15 +19,20 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Null when no new file could be created.
+    // Null when no new file could be created, or once it is closed.
     std::FILE* file() const { return file_.get(); }
-    // Closes the new file and moves it over the destination; false when either step fails.
+    // Closes the new file, complete; false when its last bytes could not be written. commit()
+    // then only moves it.
+    bool close();
+    // Closes the new file (unless closed) and moves it over the destination; false when either
+    // step fails.
     bool commit();
 
 private:
     std::string destination_;
     std::string path_;
     CFile file_;
+    bool closed_ = false;
     bool committed_ = false;
 };
 

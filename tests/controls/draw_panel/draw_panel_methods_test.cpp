@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "runtime/memory.h"
 #include "runtime/templates/unit_kinds.h"
 #include "tests/controls/draw_panel/board_test_support.h"
 
@@ -123,6 +124,48 @@ TEST_F(BoardMethodTest, PictureDataSizesTakePercentagesOfTheBoard)
     test::CommandResult none = Method(Command::kGetPictureData, {rt::MakeUnitRef(kWindow, kWide, 0x0001000a)});
     EXPECT_EQ(none.type(), rt::kByteSet);
     EXPECT_TRUE(none.bytes().empty());
+}
+
+// The runtime's heap failing every request while it lives, as when a large board's BMP does not
+// fit the memory left (the 32-bit build's resize path).
+class FailingHeap {
+public:
+    FailingHeap()
+    {
+        rt::HeapBackend failing = rt::DefaultHeapBackend();
+        failing.allocate = [](size_t) -> void* { return nullptr; };
+        rt::SetHeapBackend(failing);
+    }
+    ~FailingHeap() { rt::SetHeapBackend(rt::DefaultHeapBackend()); }
+    FailingHeap(const FailingHeap&) = delete;
+    FailingHeap& operator=(const FailingHeap&) = delete;
+};
+
+TEST_F(BoardMethodTest, PictureDataThatFindsNoMemoryIsTheEmptyByteSet)
+{
+    {
+        FailingHeap failing;
+        test::CommandResult data = Method(Command::kGetPictureData, {Board(kWide)});
+        EXPECT_EQ(data.type(), rt::kByteSet);
+        EXPECT_TRUE(data.bytes().empty());
+    }
+    // The board still works once memory is there.
+    EXPECT_EQ(PixelsOf(Method(Command::kGetPictureData, {Board(kWide)}).bytes()).width, 200);
+}
+
+TEST_F(BoardMethodTest, AHiddenBoardShowsWhatWasDrawnOnItOnceShown)
+{
+    constexpr int kVisibleIndex = 5;
+    // kWide is hidden: its drawing goes to its bitmap only, and shows when the board paints.
+    Paint(kWide, kRed);
+    Method(Command::kDrawLine, {Board(kWide), Int(0), Int(60), Int(199), Int(60)});
+    Write(kWide, kVisibleIndex, 1);
+    HWND board = BoardHandle(kWide);
+    UpdateWindow(board);
+    HDC screen = GetDC(board);
+    EXPECT_EQ(Rgb(GetPixel(screen, 100, 30)), kRed);
+    EXPECT_EQ(Rgb(GetPixel(screen, 100, 60)), 0x000000u);
+    ReleaseDC(board, screen);
 }
 
 TEST_F(BoardMethodTest, EnlargingKeepsTheDrawingAndANewBackColourWipesIt)
