@@ -15,7 +15,7 @@
 
 #include <jpeglib.h>
 
-#include "tests/pictures/bench/photo_sample.h"
+#include "tools/bench/photo_sample.h"
 
 namespace {
 

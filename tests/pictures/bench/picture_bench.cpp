@@ -13,7 +13,7 @@
 
 #include "pictures/conversion/convert_to_jpeg.h"
 #include "pictures/decoding/picture_decode.h"
-#include "tests/pictures/bench/photo_sample.h"
+#include "tools/bench/photo_sample.h"
 
 namespace {
 

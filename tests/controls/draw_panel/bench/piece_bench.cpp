@@ -21,7 +21,7 @@
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/commands/command_call.h"
-#include "tests/pictures/bench/photo_sample.h"
+#include "tools/bench/photo_sample.h"
 #include "tests/runtime/window/window_test_support.h"
 
 const rt::ProgramHeader rt::kProgramHeader{};

@@ -1,4 +1,4 @@
-#include "tests/pictures/bench/photo_sample.h"
+#include "tools/bench/photo_sample.h"
 
 #include <algorithm>
 #include <cmath>
