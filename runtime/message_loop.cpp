@@ -2,8 +2,10 @@
 
 #include <climits>
 
+#include "runtime/private_messages.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
+#include "runtime/trace.h"
 #include "runtime/window/idle_list.h"
 #include "runtime/window/window_lifetime.h"
 #include "runtime/window/window_thread.h"
@@ -87,6 +89,11 @@ void SetMessageFilter(MessageFilter filter) { messageFilter = filter; }
 
 void DispatchOne(MSG& message)
 {
+    if (IsPrivateMessage(message.message) && !PrivateMessageName(message.message) && TraceOn()) {
+        char className[64] = "";
+        GetClassNameA(message.hwnd, className, sizeof className);
+        Trace("unknown private message 0x%04X posted to a window of class %s", message.message, className);
+    }
     if (messageFilter && messageFilter(message)) {
         return;
     }

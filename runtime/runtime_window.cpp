@@ -2,6 +2,7 @@
 
 #include "runtime/runtime_app.h"
 #include "runtime/shutdown.h"
+#include "runtime/trace.h"
 #include "runtime/window/window_thread.h"
 
 namespace rt {
@@ -25,6 +26,10 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     if (message == kRunOnWindowThreadMessage) {
         RunWaitingRequests();
         return 0;
+    }
+    if (IsPrivateMessage(message)) {
+        Trace("private message 0x%04X (%s) sent to the runtime window, which does not take it", message,
+              PrivateMessageName(message) ? PrivateMessageName(message) : "unknown");
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

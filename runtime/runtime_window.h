@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-namespace rt {
+#include "runtime/private_messages.h"
 
-constexpr UINT kExitRequestMessage = 0x83E7;
+namespace rt {
 
 void CreateRuntimeWindow();
 void DestroyRuntimeWindow();

@@ -8,6 +8,7 @@
 #include "runtime/memory.h"
 #include "runtime/runtime_app.h"
 #include "runtime/text_codec.h"
+#include "runtime/trace.h"
 
 namespace rt {
 namespace {
@@ -80,11 +81,17 @@ void WriteFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     // No sharing while it is written.
     FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
+    if (!file) {
+        TraceLastError("WriteFile: CreateFileW", std::string(path).c_str());
+        return;
+    }
     for (int i = 1; i < in.count(); ++i) {
         const void* byteSet = ByteSetOf(in[i]);
         if (ByteSetSize(byteSet) == 0) continue;
-        if (!WriteAll(file.get(), ByteSetData(byteSet), ByteSetSize(byteSet))) return;
+        if (!WriteAll(file.get(), ByteSetData(byteSet), ByteSetSize(byteSet))) {
+            TraceLastError("WriteFile: WriteFile", std::string(path).c_str());
+            return;
+        }
     }
     *result = MakeLogical(true);
 }
@@ -97,7 +104,11 @@ void ReadFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
                                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) result->setPointer(ReadWholeFile(file.get()));
+    if (!file) {
+        TraceLastError("ReadFile: CreateFileW", std::string(path).c_str());
+        return;
+    }
+    result->setPointer(ReadWholeFile(file.get()));
 }
 
 }  // namespace rt

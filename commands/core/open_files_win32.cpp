@@ -11,6 +11,7 @@
 #include "commands/core/value_text.h"
 #include "commands/core/win32_handle.h"
 #include "runtime/text_codec.h"
+#include "runtime/trace.h"
 
 namespace rt {
 namespace {
@@ -107,7 +108,10 @@ void OpenFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     if (path.empty() || !mode || !sharing) return;
     FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), mode->access, *sharing, nullptr,
                                                 mode->disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
+    if (!file) {
+        TraceLastError("OpenFile: CreateFileW", std::string(path).c_str());
+        return;
+    }
     *result = MakeInt(Files().Add(std::make_shared<OpenedFile>(std::move(file))));
 }
 

@@ -1,5 +1,6 @@
 #include "commands/internet/http_read.h"
 
+#include <string>
 #include <string_view>
 
 #include "commands/core/command_args.h"
@@ -7,6 +8,7 @@
 #include "commands/internet/http_address.h"
 #include "commands/internet/internet_handle.h"
 #include "commands/internet/internet_state.h"
+#include "runtime/trace.h"
 
 namespace rt {
 namespace {
@@ -66,6 +68,7 @@ void* ReadUrlBody(std::string_view url)
                                                TextOrNull(address->userName), TextOrNull(address->password),
                                                INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) {
+        TraceLastError("HttpRead: InternetConnectA", address->server.c_str());
         return nullptr;
     }
     Internet().ApplyProxyOptions(connection.get());
@@ -73,7 +76,12 @@ void* ReadUrlBody(std::string_view url)
     DWORD flags = address->secure ? kRequestFlags | INTERNET_FLAG_SECURE : kRequestFlags;
     InternetHandle request(HttpOpenRequestA(connection.get(), "GET", address->object.c_str(), "HTTP/1.0", nullptr,
                                             acceptTypes, flags, 0));
-    if (!request || !HttpSendRequestA(request.get(), kExtraHeaders, sizeof kExtraHeaders - 1, nullptr, 0)) {
+    if (!request) {
+        TraceLastError("HttpRead: HttpOpenRequestA", address->object.c_str());
+        return nullptr;
+    }
+    if (!HttpSendRequestA(request.get(), kExtraHeaders, sizeof kExtraHeaders - 1, nullptr, 0)) {
+        TraceLastError("HttpRead: HttpSendRequestA", std::string(url).c_str());
         return nullptr;
     }
     RequestBody body(request.get());

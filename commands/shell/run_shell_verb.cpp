@@ -9,6 +9,7 @@
 
 #include "commands/core/command_args.h"
 #include "runtime/text_codec.h"
+#include "runtime/trace.h"
 
 namespace rt {
 namespace {
@@ -45,8 +46,13 @@ void RunShellVerbCommand(ValueTriple*, int argCount, ValueTriple* args)
     std::wstring target = WideFromGbk(TextOf(arguments[1]));
     std::wstring parameters = WideFromGbk(TextOf(arguments[2]));
     std::wstring folder = WideFromGbk(TextOf(arguments[3]));
-    ShellExecuteW(nullptr, VerbOf(arguments[0]), target.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                  folder.c_str(), ShowCommandOf(arguments[4]));
+    // The shell's refusal is no result of the command; only the trace tells it.
+    auto answer = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, VerbOf(arguments[0]), target.c_str(),
+                                                          parameters.empty() ? nullptr : parameters.c_str(),
+                                                          folder.c_str(), ShowCommandOf(arguments[4])));
+    if (answer <= 32) {
+        TraceFailure("RunShellVerb: ShellExecuteW", answer, std::string(TextOf(arguments[1])).c_str());
+    }
 }
 
 }  // namespace rt

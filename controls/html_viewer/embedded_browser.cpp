@@ -3,6 +3,7 @@
 #include <ocidl.h>
 
 #include "runtime/text_codec.h"
+#include "runtime/trace.h"
 
 namespace rt {
 namespace {
@@ -70,11 +71,15 @@ std::unique_ptr<EmbeddedBrowser> EmbeddedBrowser::Create(HWND host, BrowserEvent
 bool EmbeddedBrowser::activate(HWND host, BrowserEventTarget& target)
 {
     host_ = host;
-    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.putVoid()))) {
+    if (HRESULT result = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                          object_.putVoid());
+        FAILED(result)) {
+        TraceFailure("HTML view: CoCreateInstance(CLSID_WebBrowser)", result, nullptr);
         return false;
     }
     site_ = ComPtr<BrowserSite>::adopt(new BrowserSite(host));
-    if (FAILED(object_->SetClientSite(site_.get()))) {
+    if (HRESULT result = object_->SetClientSite(site_.get()); FAILED(result)) {
+        TraceFailure("HTML view: SetClientSite", result, nullptr);
         return false;
     }
     browser_ = object_.query<IWebBrowser2>(IID_IWebBrowser2);
@@ -85,7 +90,9 @@ bool EmbeddedBrowser::activate(HWND host, BrowserEventTarget& target)
     advise(target);
     RECT client;
     GetClientRect(host, &client);
-    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host, &client))) {
+    if (HRESULT result = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host, &client);
+        FAILED(result)) {
+        TraceFailure("HTML view: DoVerb(OLEIVERB_INPLACEACTIVATE)", result, nullptr);
         return false;
     }
     inPlace_ = object_.query<IOleInPlaceObject>(IID_IOleInPlaceObject);
@@ -176,7 +183,11 @@ HRESULT EmbeddedBrowser::navigate(const std::string& address)
     // A handler of the navigation's first event may close the view and release the browser while
     // the request still runs: the request holds a reference of its own.
     ComPtr<IWebBrowser2> browser = browser_.query<IWebBrowser2>(IID_IWebBrowser2);
-    return browser->Navigate(url.get(), &flags, &frame, &postData, &headers);
+    HRESULT result = browser->Navigate(url.get(), &flags, &frame, &postData, &headers);
+    if (FAILED(result)) {
+        TraceFailure("HTML view: Navigate", result, address.c_str());
+    }
+    return result;
 }
 
 void EmbeddedBrowser::setOffline(bool offline) { browser_->put_Offline(BrowserBool(offline)); }

@@ -8,11 +8,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "runtime/private_messages.h"
 #include "runtime/values.h"
 
 namespace rt {
-
-inline constexpr UINT kFeedbackMessage = 0x8075;
 
 // The label windows by window id and unit id; any thread. A label is entered at creation and
 // leaves at its destruction (only when the entry still names that window).

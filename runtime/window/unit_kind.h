@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/private_messages.h"
+
 namespace rt {
 
 // Bits of a kind's flags word that the frame tests.
@@ -29,11 +31,6 @@ inline constexpr uint32_t kInvisible = 0x8000;
 inline constexpr uint32_t kNotifyParentAfterRecreate = 0x100000;
 inline constexpr uint32_t kDragThrough = 0x4000000;
 }  // namespace kind_flags
-
-// Notifications the loader sends every unit.
-inline constexpr UINT kAllUnitsCreatedMessage = 0x806f;
-inline constexpr UINT kWindowUnitsCreatedMessage = 0x8004;
-inline constexpr UINT kLoadFinishedMessage = 0x8076;
 
 enum class PropertyType : uint8_t { kInt, kLogical, kText, kByteSet, kFont };
 

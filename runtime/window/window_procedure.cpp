@@ -1,4 +1,5 @@
 // The window unit's procedure: one line per handled message, everything else to the default.
+#include "runtime/private_messages.h"
 #include "runtime/window/events.h"
 #include "runtime/window/unit_cursors.h"
 #include "runtime/window/unit_reflection.h"
@@ -21,9 +22,6 @@ enum WindowEvent : int32_t {
     kEventShown = 10,
     kEventHidden = 11,
 };
-
-// Posted by markForDestruction: the deferred close is carried out when the loop takes it.
-constexpr UINT kCarryOutCloseMessage = 0x83E9;
 
 }  // namespace
 

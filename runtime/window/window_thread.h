@@ -10,10 +10,9 @@
 
 #include <functional>
 
-namespace rt {
+#include "runtime/private_messages.h"
 
-// The runtime window's private message telling that worker requests are waiting.
-inline constexpr UINT kRunOnWindowThreadMessage = 0x83E8;
+namespace rt {
 
 // Runs work on the window thread and returns when it is done: directly on the window thread,
 // else as a request to the runtime window. False, without running it, when there is no runtime

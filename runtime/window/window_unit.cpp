@@ -11,6 +11,7 @@
 #include "runtime/runtime_app.h"
 #include "runtime/runtime_window.h"
 #include "runtime/text_codec.h"
+#include "runtime/trace.h"
 #include "runtime/window/window_class.h"
 
 namespace rt {
@@ -411,6 +412,7 @@ LiveUnit* CreateWindowUnit(const UnitCreateArgs& args)
     HWND window = CreateWindowExW(styles.exStyle, className.c_str(), title.c_str(), styles.style, at.x, at.y,
                                   args.width, args.height, owner, nullptr, GetModuleHandleW(nullptr), &unit);
     if (!window) {
+        TraceLastError("CreateWindowExW of a window", nullptr);
         return nullptr;
     }
     created->finishCreation(args.width, args.height);

@@ -1,0 +1,8 @@
+// Where trace lines go: OutputDebugString on Windows, standard error elsewhere.
+#pragma once
+
+namespace rt {
+
+void WriteTraceLine(const char* line);
+
+}  // namespace rt
