@@ -67,6 +67,13 @@ zorvi_wine_start() {
     # here, and a Wine build that offers to install it waits on its dialog when a page first loads.
     # The browser control itself still navigates and reports its events without it.
     "$zorvi_wine" reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /d '' /f </dev/null >/dev/null 2>&1 || true
+    # Wine's RPC service, on which the browser control's running object table rests. Left to be
+    # started on demand, it is not there when a process first registers an object, and every
+    # process's first navigation then waits 3 to 10 s for RPC_S_SERVER_UNAVAILABLE. Started
+    # with the services, it is back whenever Wine's session starts again during a run.
+    "$zorvi_wine" reg add 'HKLM\System\CurrentControlSet\Services\RpcSs' /v Start /t REG_DWORD /d 2 /f \
+        </dev/null >/dev/null 2>&1 || true
+    "$zorvi_wine" net start RpcSs </dev/null >/dev/null 2>&1 || true
     # Start Wine's desktop now, detached, and keep it for the whole run: a desktop started by a test
     # under ctest holds the test's output pipe, and ctest waits until it ends (about 20 s a test).
     local keeper="$zorvi_root/build/x86_64/bin/desktop_keeper.exe"
