@@ -1,9 +1,8 @@
 // What the user may do while a split runs: a second split is refused, another picture opened and
-// previewed changes nothing of the split and the busy label stays readable over the board, and
-// closing the main window ends the program normally, as it does during a grid preview.
+// previewed changes nothing of the split, and closing the main window ends the program normally,
+// as it does during a grid preview.
 #include "tests/end_to_end/end_to_end_test.h"
 #include "tools/automation/message_box.h"
-#include "tools/automation/screenshot.h"
 #include "tools/automation/wait.h"
 #include "tools/automation/window_query.h"
 
@@ -14,13 +13,8 @@ namespace fs = std::filesystem;
 
 constexpr int kWidth = 1003;
 constexpr int kHeight = 751;
-// Enough pieces for the split to last a few seconds.
 constexpr wchar_t kManyRows[] = L"10";
 constexpr wchar_t kManyColumns[] = L"10";
-
-// The label's own colours: red text on light grey.
-constexpr COLORREF kLabelBackground = RGB(0xEC, 0xEC, 0xEC);
-constexpr COLORREF kLabelText = RGB(255, 0, 0);
 
 class DuringSplit : public EndToEndTest {
 protected:
@@ -70,7 +64,9 @@ TEST_F(DuringSplit, ASecondSplitIsRefusedAndTheFirstGoesOn)
     EXPECT_EQ(Stop(), 0u);
 }
 
-TEST_F(DuringSplit, AnotherPictureOpenedAndPreviewedChangesNeitherTheSplitNorTheBusyLabel)
+// The split works on its own copy of the picture: another one opened and previewed before it ends,
+// while it writes or while its question waits, changes none of its files.
+TEST_F(DuringSplit, AnotherPictureOpenedAndPreviewedChangesNothingOfTheSplit)
 {
     const fs::path jpeg = WritePicture(L"first.jpg", PhotoLike(kWidth, kHeight));
     const RgbPicture source = DecodeJpegFile(jpeg);
@@ -78,25 +74,8 @@ TEST_F(DuringSplit, AnotherPictureOpenedAndPreviewedChangesNeitherTheSplitNorThe
     Start();
     const std::wstring saveName = StartLongSplit(jpeg);
     program().OpenPicture(other.wstring());
-    // The grid's columns at 185 and 278 cross the label.
     program().PressPreview();
     program().WaitForBoardStill(true);
-    ASSERT_TRUE(IsWindowVisible(program().units().busyLabel)) << "the split ended before the label was seen";
-    const std::optional<automation::Image> label = automation::CaptureWindow(program().units().busyLabel);
-    ASSERT_TRUE(label);
-    int background = 0;
-    int text = 0;
-    for (int y = 0; y < label->height; ++y) {
-        for (int x = 0; x < label->width; ++x) {
-            background += label->Pixel(x, y) == kLabelBackground ? 1 : 0;
-            text += label->Pixel(x, y) == kLabelText ? 1 : 0;
-        }
-    }
-    const int area = label->width * label->height;
-    EXPECT_GT(background, area * 6 / 10) << "of " << area;
-    EXPECT_GT(text, 50);
-    EXPECT_LT(text, area / 4);
-
     program().AnswerFinalQuestion(false);
     EXPECT_EQ(program().PictureName(), other.wstring());
     EXPECT_TRUE(SplitOutputIs(saveName, CountGrid(source, 10, 10), source, kOneJpegCoding));

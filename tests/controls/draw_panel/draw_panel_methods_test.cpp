@@ -168,6 +168,45 @@ TEST_F(BoardMethodTest, AHiddenBoardShowsWhatWasDrawnOnItOnceShown)
     ReleaseDC(board, screen);
 }
 
+// A window over the board, as the busy label lies over the preview board during a split, keeps
+// its own pixels while the board draws and repaints under it.
+TEST_F(BoardMethodTest, DrawingGoesAroundAWindowOverTheBoard)
+{
+    constexpr int kVisibleIndex = 5;
+    constexpr wchar_t kChildClass[] = L"board test child";
+    const HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    WNDCLASSW childClass{};
+    childClass.lpfnWndProc = DefWindowProcW;
+    childClass.hInstance = GetModuleHandleW(nullptr);
+    childClass.hbrBackground = green;
+    childClass.lpszClassName = kChildClass;
+    RegisterClassW(&childClass);
+    Write(kWide, kVisibleIndex, 1);
+    HWND board = BoardHandle(kWide);
+    HWND child = CreateWindowExW(0, kChildClass, L"", WS_CHILD | WS_VISIBLE, 50, 10, 100, 40, board, nullptr,
+                                 childClass.hInstance, nullptr);
+    ASSERT_NE(child, nullptr);
+    UpdateWindow(board);
+
+    Write(kWide, kPenColour, 0x0000ff);
+    Method(Command::kDrawLine, {Board(kWide), Int(0), Int(30), Int(199), Int(30)});
+    Paint(kWide, kBlue);
+    Method(Command::kDrawLine, {Board(kWide), Int(0), Int(30), Int(199), Int(30)});
+    UpdateWindow(board);
+
+    HDC childDc = GetDC(child);
+    EXPECT_EQ(Rgb(GetPixel(childDc, 30, 20)), kGreen) << "on the line";
+    EXPECT_EQ(Rgb(GetPixel(childDc, 30, 5)), kGreen) << "off the line";
+    ReleaseDC(child, childDc);
+    HDC boardDc = GetDC(board);
+    EXPECT_EQ(Rgb(GetPixel(boardDc, 20, 30)), kRed);
+    EXPECT_EQ(Rgb(GetPixel(boardDc, 20, 5)), kBlue);
+    ReleaseDC(board, boardDc);
+    DestroyWindow(child);
+    UnregisterClassW(kChildClass, childClass.hInstance);
+    DeleteObject(green);
+}
+
 TEST_F(BoardMethodTest, EnlargingKeepsTheDrawingAndANewBackColourWipesIt)
 {
     Write(kSmall, kPenColour, 0x0000ff);  // red
