@@ -13,7 +13,6 @@
 #include "app/split_files.h"
 #include "app/units.h"
 #include "app/variables.h"
-#include "commands/core/picture_handles.h"
 
 namespace app {
 namespace {
@@ -317,8 +316,7 @@ bool WritePiecesAndPage(const SplitJob& job, const std::string& saveName, PieceR
 
 SplitJob MakeSplitJob(const void* pictureBytes, int32_t picture, const SplitPlan& plan, SplitMode mode)
 {
-    const pictures::Picture* record = rt::PictureFromHandle(picture);
-    return {CopyOfByteSet(pictureBytes), record ? pictures::AcquirePicture(record) : nullptr, plan, mode};
+    return {CopyOfByteSet(pictureBytes), pictures::AcquirePicture(picture), plan, mode};
 }
 
 rt::SubReturn OnSplitClicked(const int32_t*, int)

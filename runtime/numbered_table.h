@@ -34,6 +34,17 @@ public:
         return found->second;
     }
 
+    // The number of an entry that passes the test, if any.
+    template <typename Test>
+    std::optional<int32_t> FindNumber(Test test) const
+    {
+        std::lock_guard guard(lock_);
+        for (const auto& [number, value] : entries_) {
+            if (test(value)) return number;
+        }
+        return std::nullopt;
+    }
+
     // Takes the entry out of the table; nothing for a number that is not in it.
     std::optional<Value> Remove(int32_t number)
     {

@@ -6,7 +6,6 @@
 #include "commands/core/number_commands.h"
 #include "commands/core/open_files.h"
 #include "commands/core/picture_commands.h"
-#include "commands/core/picture_handles.h"
 #include "commands/core/text_commands.h"
 #include "commands/core/window_commands.h"
 #include "pictures/decoding/picture_list.h"
@@ -56,6 +55,26 @@ constexpr CommandRoutine kTable[kCoreCommandCount] = {
     CloseFileCommand,
 };
 
+// The live picture list's services for units and libraries: registering a record (taking it over;
+// a record already in the list keeps its handle) gives its handle, unregistering and testing take
+// a handle and answer 1 or 0.
+int64_t RegisterPictureService(uintptr_t record, uintptr_t)
+{
+    auto* picture = reinterpret_cast<pictures::Picture*>(record);
+    if (int32_t handle = pictures::HandleOfRegisteredPicture(picture)) return handle;
+    return pictures::RegisterPicture(pictures::OwnedPicture(picture));
+}
+
+int64_t UnregisterPictureService(uintptr_t handle, uintptr_t)
+{
+    return pictures::UnregisterPicture(static_cast<int32_t>(handle)) ? 1 : 0;
+}
+
+int64_t IsPictureRegisteredService(uintptr_t handle, uintptr_t)
+{
+    return pictures::IsPictureRegistered(static_cast<int32_t>(handle)) ? 1 : 0;
+}
+
 }  // namespace
 
 int64_t CoreCommandsNotify(int code, uintptr_t, uintptr_t)
@@ -63,10 +82,12 @@ int64_t CoreCommandsNotify(int code, uintptr_t, uintptr_t)
     if (code == kNotifyStarted) {
         SetPictureTeardown(pictures::ReleaseAllPictures);
         SetServiceHandler(kServicePictureToBitmap, pictures::PictureToBitmapService);
+        SetServiceHandler(kServiceRegisterPicture, RegisterPictureService);
+        SetServiceHandler(kServiceUnregisterPicture, UnregisterPictureService);
+        SetServiceHandler(kServiceIsPictureRegistered, IsPictureRegisteredService);
     }
     if (code == kNotifyFinishing) {
         CloseAllOpenFiles();
-        ClearPictureHandles();
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands/core/command_args.h"
-#include "commands/core/numbered_table.h"
+#include "runtime/numbered_table.h"
 #include "commands/core/open_files.h"
 #include "commands/core/value_text.h"
 #include "commands/core/win32_handle.h"

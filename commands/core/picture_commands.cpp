@@ -3,7 +3,6 @@
 #include <string>
 
 #include "commands/core/command_args.h"
-#include "commands/core/picture_handles.h"
 #include "pictures/decoding/picture_decode.h"
 #include "pictures/decoding/picture_list.h"
 
@@ -25,19 +24,14 @@ pictures::OwnedPicture Decode(const ValueTriple& source)
 void LoadPictureCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
     *result = MakeInt(0);
-    pictures::OwnedPicture picture = Decode(CommandArgs(argCount, args)[0]);
-    if (!picture) return;
-    const pictures::Picture* record = picture.get();
-    // The list owns the record from here, also when it cannot take it (it frees it then).
-    if (!pictures::RegisterPicture(picture.release())) return;
-    *result = MakeInt(AddPictureHandle(record));
+    *result = MakeInt(pictures::RegisterPicture(Decode(CommandArgs(argCount, args)[0])));
 }
 
 void UnloadPictureCommand(ValueTriple*, int argCount, ValueTriple* args)
 {
     std::optional<int32_t> handle = IntegerOf(CommandArgs(argCount, args)[0]);
     if (!handle) return;
-    if (const pictures::Picture* picture = RemovePictureHandle(*handle)) pictures::UnregisterPicture(picture);
+    pictures::UnregisterPicture(*handle);
 }
 
 }  // namespace rt

@@ -4,7 +4,6 @@
 
 #include "commands/core/command_args.h"
 #include "commands/core/command_slots.h"
-#include "commands/core/picture_handles.h"
 #include "controls/common/unit_method.h"
 #include "controls/draw_panel/draw_panel.h"
 #include "controls/draw_panel/draw_panel_unit.h"
@@ -34,8 +33,7 @@ void OnBoard(const CommandArgs& args, Work&& work)
 // The live picture a handle argument names, held for the call; null for a dead handle.
 pictures::PictureRef PictureArgument(const ValueTriple& value)
 {
-    const pictures::Picture* record = PictureFromHandle(Required(value));
-    return record ? pictures::AcquirePicture(record) : nullptr;
+    return pictures::AcquirePicture(Required(value));
 }
 
 void ClearCommand(ValueTriple*, int argCount, ValueTriple* argValues)

@@ -1,86 +1,52 @@
 #include "pictures/decoding/picture_list.h"
 
-#include <algorithm>
-#include <mutex>
 #include <new>
-#include <vector>
+
+#include "runtime/numbered_table.h"
 
 namespace pictures {
 namespace {
 
-struct PictureList {
-    std::mutex lock;
-    std::vector<std::shared_ptr<Picture>> pictures;
-
-    auto Find(const Picture* handle)
-    {
-        return std::find_if(pictures.begin(), pictures.end(),
-                            [handle](const std::shared_ptr<Picture>& p) { return p.get() == handle; });
-    }
-};
+using PictureTable = rt::NumberedTable<std::shared_ptr<const Picture>>;
 
 // Never destroyed: pictures may be let go during static destruction, after the list would be gone.
-PictureList& List()
+PictureTable& List()
 {
-    static PictureList* list = new PictureList;
+    static PictureTable* list = new PictureTable;
     return *list;
 }
 
 }  // namespace
 
-bool RegisterPicture(Picture* picture)
+int32_t RegisterPicture(OwnedPicture picture)
 {
-    if (!picture) return false;
-    PictureList& list = List();
-    std::lock_guard guard(list.lock);
-    if (list.Find(picture) != list.pictures.end()) return true;
+    if (!picture) return 0;
     try {
         // Should either allocation fail, the shared pointer frees the record.
-        list.pictures.push_back(std::shared_ptr<Picture>(picture, PictureDeleter{}));
+        return List().Add(std::shared_ptr<const Picture>(picture.release(), PictureDeleter{}));
     } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
-
-bool UnregisterPicture(const Picture* handle)
-{
-    std::shared_ptr<Picture> removed;
-    PictureList& list = List();
-    {
-        std::lock_guard guard(list.lock);
-        auto it = list.Find(handle);
-        if (it == list.pictures.end()) return false;
-        removed = std::move(*it);
-        list.pictures.erase(it);
-    }
-    // Freed here, outside the lock, unless a drawer still holds it.
-    return true;
-}
-
-bool IsPictureRegistered(const Picture* handle)
-{
-    PictureList& list = List();
-    std::lock_guard guard(list.lock);
-    return list.Find(handle) != list.pictures.end();
-}
-
-PictureRef AcquirePicture(const Picture* handle)
-{
-    PictureList& list = List();
-    std::lock_guard guard(list.lock);
-    auto it = list.Find(handle);
-    return it == list.pictures.end() ? nullptr : *it;
-}
-
-void ReleaseAllPictures()
-{
-    std::vector<std::shared_ptr<Picture>> released;
-    PictureList& list = List();
-    {
-        std::lock_guard guard(list.lock);
-        released.swap(list.pictures);
+        return 0;
     }
 }
+
+int32_t HandleOfRegisteredPicture(const Picture* picture)
+{
+    if (!picture) return 0;
+    return List()
+        .FindNumber([picture](const std::shared_ptr<const Picture>& held) { return held.get() == picture; })
+        .value_or(0);
+}
+
+bool UnregisterPicture(int32_t handle)
+{
+    // Freed here, outside the list's lock, unless a drawer still holds it.
+    return List().Remove(handle).has_value();
+}
+
+bool IsPictureRegistered(int32_t handle) { return List().Find(handle).has_value(); }
+
+PictureRef AcquirePicture(int32_t handle) { return List().Find(handle).value_or(nullptr); }
+
+void ReleaseAllPictures() { List().Clear(); }
 
 }  // namespace pictures

@@ -13,12 +13,15 @@
 #include "commands/core/picture_commands.h"
 #include "commands/core/text_commands.h"
 #include "commands/core/window_commands.h"
+#include "pictures/decoding/picture_list.h"
+#include "runtime/program_header.h"
+#include "runtime/runtime_service.h"
 
 namespace {
 
 using rt::CoreCommand;
 
-TEST(CoreTable, HoldsTheThirtyFiveCommandsInTableOrder)
+TEST(CoreTable, HoldsTheThirtySixCommandsInTableOrder)
 {
     struct Entry {
         int index;
@@ -34,6 +37,7 @@ TEST(CoreTable, HoldsTheThirtyFiveCommandsInTableOrder)
         {23, rt::ToByteSetCommand},       {24, rt::OpenFileCommand},       {25, rt::WriteTextToFileCommand},
         {26, rt::ProcessEventsCommand},   {27, rt::SleepCommand},          {28, rt::MessageBoxCommand},
         {29, rt::UnloadPictureCommand},   {30, rt::IntegerPartCommand},    {31, rt::AbsoluteValueCommand},
+        {35, rt::CloseFileCommand},
     };
     for (const Entry& entry : plain) {
         SCOPED_TRACE(entry.index);
@@ -75,6 +79,26 @@ TEST(CoreTable, EntriesAnswerThroughTheirPlace)
               "C:\\pics\\");
     EXPECT_EQ(test::Call(at(CoreCommand::kIntegerPart), {test::Double(-2.5)}).integer(), -3);
     EXPECT_EQ(test::Call(at(CoreCommand::kToNumber), {test::Text("５")}).real(), 5.0);
+}
+
+// The runtime's live picture services, which units and libraries call, are answered by the
+// library's picture list once it has started.
+TEST(CoreTable, AnswersTheLivePictureServices)
+{
+    rt::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
+    pictures::HeapBlock data = pictures::AllocateBlock(3);
+    pictures::Picture* record = pictures::MakePicture(pictures::PictureKind::kBmp, 1, 1, std::move(data), 3).release();
+    const auto address = reinterpret_cast<uintptr_t>(record);
+
+    const int64_t handle = rt::RuntimeService(rt::kServiceRegisterPicture, address, 0);
+    ASSERT_GT(handle, 0);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceRegisterPicture, address, 0), handle) << "registered once";
+    EXPECT_EQ(pictures::AcquirePicture(static_cast<int32_t>(handle)).get(), record);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceIsPictureRegistered, static_cast<uintptr_t>(handle), 0), 1);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceUnregisterPicture, static_cast<uintptr_t>(handle), 0), 1);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceIsPictureRegistered, static_cast<uintptr_t>(handle), 0), 0);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceUnregisterPicture, static_cast<uintptr_t>(handle), 0), 0);
+    EXPECT_EQ(rt::RuntimeService(rt::kServiceRegisterPicture, 0, 0), 0);
 }
 
 }  // namespace

@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "command_call.h"
-#include "commands/core/numbered_table.h"
 #include "commands/core/picture_commands.h"
-#include "commands/core/picture_handles.h"
 #include "pictures/decoding/picture_list.h"
+#include "runtime/numbered_table.h"
 
 namespace {
 
@@ -44,11 +43,7 @@ int32_t Load(const rt::ValueTriple& source) { return test::Call(rt::LoadPictureC
 void Unload(int32_t handle) { test::Call(rt::UnloadPictureCommand, {rt::MakeInt(handle)}); }
 
 struct PictureCommandsTest : ::testing::Test {
-    void TearDown() override
-    {
-        rt::ClearPictureHandles();
-        pictures::ReleaseAllPictures();
-    }
+    void TearDown() override { pictures::ReleaseAllPictures(); }
 };
 
 TEST_F(PictureCommandsTest, LoadFromBytesRegistersThePictureUnderASmallHandle)
@@ -58,9 +53,8 @@ TEST_F(PictureCommandsTest, LoadFromBytesRegistersThePictureUnderASmallHandle)
     ASSERT_EQ(result.type(), rt::kInt);
     int32_t handle = result.integer();
     ASSERT_GT(handle, 0);
-    const pictures::Picture* picture = rt::PictureFromHandle(handle);
+    pictures::PictureRef picture = pictures::AcquirePicture(handle);
     ASSERT_NE(picture, nullptr);
-    EXPECT_TRUE(pictures::IsPictureRegistered(picture));
     EXPECT_EQ(picture->kind, pictures::PictureKind::kBmp);
     EXPECT_EQ(picture->width, 2);
     EXPECT_EQ(picture->height, 1);
@@ -74,7 +68,7 @@ TEST_F(PictureCommandsTest, LoadFromAFileDecodesByContentNotByName)
     int32_t handle = Load(test::Text(path));
     std::remove(path);
     ASSERT_GT(handle, 0);
-    EXPECT_EQ(rt::PictureFromHandle(handle)->kind, pictures::PictureKind::kBmp);
+    EXPECT_EQ(pictures::AcquirePicture(handle)->kind, pictures::PictureKind::kBmp);
 }
 
 TEST_F(PictureCommandsTest, EmptyOrUndecodableInputGivesZero)
@@ -97,17 +91,15 @@ TEST_F(PictureCommandsTest, EachLoadGetsItsOwnHandle)
     int32_t first = Load(bytes.triple());
     int32_t second = Load(bytes.triple());
     EXPECT_NE(first, second);
-    EXPECT_NE(rt::PictureFromHandle(first), rt::PictureFromHandle(second));
+    EXPECT_NE(pictures::AcquirePicture(first), pictures::AcquirePicture(second));
 }
 
 TEST_F(PictureCommandsTest, UnloadRemovesThePictureAndTheHandleGoesStale)
 {
     test::ByteSetArg bytes(TwoPixelBmp());
     int32_t handle = Load(bytes.triple());
-    const pictures::Picture* picture = rt::PictureFromHandle(handle);
     Unload(handle);
-    EXPECT_EQ(rt::PictureFromHandle(handle), nullptr);
-    EXPECT_FALSE(pictures::IsPictureRegistered(picture));
+    EXPECT_FALSE(pictures::IsPictureRegistered(handle));
     // A stale, unknown or zero handle does nothing; a later load does not reuse the number.
     Unload(handle);
     Unload(0);
@@ -124,7 +116,7 @@ TEST_F(PictureCommandsTest, ThreadsLoadAndUnloadAtTheSameTime)
         threads.emplace_back([&bytes] {
             for (int i = 0; i < 50; ++i) {
                 int32_t handle = Load(bytes.triple());
-                EXPECT_NE(rt::PictureFromHandle(handle), nullptr);
+                EXPECT_TRUE(pictures::IsPictureRegistered(handle));
                 Unload(handle);
             }
         });
