@@ -11,13 +11,29 @@ namespace {
 constexpr int kHeld = 100;
 // Painting may make or free a few objects of its own at any time, and windows may own some.
 constexpr long kPaintingSlack = 10;
+// Readings a little apart until two agree.
+constexpr int kSettleReadings = 20;
+constexpr DWORD kSettleMs = 100;
 
+// The figures once the fixture's window is shown and done painting: while its eleven controls
+// paint for the first time, the device contexts and fonts of the painting come and go by dozens.
 automation::ProcessResources MeasureShownFixture(const automation::ChildProcess& child)
 {
     automation::WindowQuery query;
     query.title = fixture::kWindowTitle;
-    EXPECT_NE(automation::WaitForTopWindow(child.pid(), query, fixture::kWaitMs), nullptr);
-    std::optional<automation::ProcessResources> measured = automation::MeasureProcess(child.handle());
+    const HWND window = automation::WaitForTopWindow(child.pid(), query, fixture::kWaitMs);
+    EXPECT_NE(window, nullptr);
+    std::optional<automation::ProcessResources> measured;
+    for (int reading = 0; reading < kSettleReadings; ++reading) {
+        // Answered once the window thread is back in its message loop with nothing to paint.
+        automation::SendBounded(window, WM_NULL, 0, 0);
+        std::optional<automation::ProcessResources> now = automation::MeasureProcess(child.handle());
+        if (measured && now && now->gdiObjects == measured->gdiObjects) {
+            break;
+        }
+        measured = now;
+        Sleep(kSettleMs);
+    }
     EXPECT_TRUE(measured);
     return measured.value_or(automation::ProcessResources{});
 }
