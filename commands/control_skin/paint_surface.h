@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt::skin {
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/draw_panel/window_dc.h"
-
 namespace rt {
 
 std::unique_ptr<BoardBitmap> BoardBitmap::Create(HWND window, SIZE size)

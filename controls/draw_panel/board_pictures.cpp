@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/draw_panel/window_dc.h"
 #include "pictures/decoding/gdi_owners.h"
 #include "pictures/decoding/picture_render.h"
 

@@ -5,7 +5,7 @@
 #include "controls/common/unit_look.h"
 #include "controls/label/label_gradient.h"
 #include "controls/label/label_properties.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/window_look.h"
 
 namespace rt {
