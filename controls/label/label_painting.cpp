@@ -80,7 +80,7 @@ void PaintText(HDC dc, const RECT& area, const LabelLook& look)
         return;
     }
     const LabelOptions& options = look.options;
-    HGDIOBJ previousFont = SelectObject(dc, look.font);
+    ScopedSelection font(dc, look.font);
     int previousMode = SetBkMode(dc, TRANSPARENT);
     UINT format = TextFormat(options);
     auto colour = static_cast<COLORREF>(options.TextColour & 0x00ffffff);
@@ -102,7 +102,6 @@ void PaintText(HDC dc, const RECT& area, const LabelLook& look)
         break;
     }
     SetBkMode(dc, previousMode);
-    SelectObject(dc, previousFont);
 }
 
 }  // namespace
