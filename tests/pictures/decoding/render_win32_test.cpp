@@ -8,6 +8,7 @@
 #include "fixtures.h"
 #include "pictures/decoding/picture_decode.h"
 #include "pictures/decoding/picture_render.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace pictures {
 namespace {
@@ -64,9 +65,8 @@ public:
           selection_(std::make_unique<rt::ScopedSelection>(dc_.get(), bitmap_.get()))
     {
         RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_.get(), &all, brush);
-        DeleteObject(brush);
+        rt::UniqueBrush brush(CreateSolidBrush(fill));
+        FillRect(dc_.get(), &all, brush.get());
     }
     HDC dc() const { return dc_.get(); }
     // The pixels, once drawing is over (the bitmap leaves the context).
