@@ -13,6 +13,7 @@
 #include "app/split_files.h"
 #include "pictures/conversion/jpeg_encoder.h"
 #include "pictures/conversion/replacement_file.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace app {
 
@@ -52,13 +53,12 @@ namespace {
 // The boards keep a decoded picture's pixels as they are only on a display of 24 or 32 bits.
 bool DisplayKeepsColours()
 {
-    HDC screen = GetDC(nullptr);
-    if (!screen) {
+    rt::ScreenDc screen;
+    if (!screen.get()) {
         return false;
     }
-    int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    bool palette = (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
-    ReleaseDC(nullptr, screen);
+    int bits = GetDeviceCaps(screen.get(), BITSPIXEL) * GetDeviceCaps(screen.get(), PLANES);
+    bool palette = (GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE) != 0;
     return bits >= 24 && !palette;
 }
 

@@ -3,14 +3,14 @@
 
 #include "runtime/byte_stream.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
 
 class Win32FileStream final : public ByteStream {
 public:
-    Win32FileStream(HANDLE file, uint64_t size) : file_(file), size_(size) {}
-    ~Win32FileStream() override { CloseHandle(file_); }
+    Win32FileStream(UniqueHandle file, uint64_t size) : file_(std::move(file)), size_(size) {}
 
     size_t read(void* destination, size_t size) override
     {
@@ -19,7 +19,7 @@ public:
         while (total < size) {
             DWORD chunk = static_cast<DWORD>(size - total > 0x40000000 ? 0x40000000 : size - total);
             DWORD got = 0;
-            if (!ReadFile(file_, out + total, chunk, &got, nullptr) || got == 0) {
+            if (!ReadFile(file_.get(), out + total, chunk, &got, nullptr) || got == 0) {
                 break;
             }
             total += got;
@@ -31,7 +31,7 @@ public:
     {
         LARGE_INTEGER to;
         to.QuadPart = static_cast<LONGLONG>(position);
-        if (position > size_ || !SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) {
+        if (position > size_ || !SetFilePointerEx(file_.get(), to, nullptr, FILE_BEGIN)) {
             return false;
         }
         position_ = position;
@@ -41,7 +41,7 @@ public:
     uint64_t size() const override { return size_; }
 
 private:
-    HANDLE file_;
+    UniqueHandle file_;
     uint64_t size_;
     uint64_t position_ = 0;
 };
@@ -54,17 +54,13 @@ std::unique_ptr<ByteStream> OpenFileStream(const std::string& gbkPath, FileShari
         return nullptr;
     }
     DWORD share = sharing == FileSharing::kDenyWrite ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    HANDLE file = CreateFileW(WideFromGbk(gbkPath).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return nullptr;
-    }
+    UniqueHandle file(CreateFileW(WideFromGbk(gbkPath).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file, &size)) {
-        CloseHandle(file);
+    if (!file || !GetFileSizeEx(file.get(), &size)) {
         return nullptr;
     }
-    return std::make_unique<Win32FileStream>(file, static_cast<uint64_t>(size.QuadPart));
+    return std::make_unique<Win32FileStream>(std::move(file), static_cast<uint64_t>(size.QuadPart));
 }
 
 }  // namespace rt

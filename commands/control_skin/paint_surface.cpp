@@ -22,31 +22,17 @@ PaintSurface::PaintSurface(HWND window) : window_(window)
     if (size_.cx <= 0 || size_.cy <= 0) {
         return;
     }
-    windowDc_ = GetDCEx(window, nullptr, kWindowContextFlags);
-    if (!windowDc_) {
+    HDC windowDc = windowDc_.emplace(window, GetDCEx(window, nullptr, kWindowContextFlags)).get();
+    if (!windowDc) {
         return;
     }
-    memory_ = CreateCompatibleDC(windowDc_);
-    bitmap_.reset(CreateCompatibleBitmap(windowDc_, size_.cx, size_.cy));
-    if (!memory_ || !bitmap_) {
+    HDC memory = memory_.emplace(windowDc).get();
+    bitmap_.reset(CreateCompatibleBitmap(windowDc, size_.cx, size_.cy));
+    if (!memory || !bitmap_) {
         return;
     }
-    previous_ = SelectObject(memory_, bitmap_.get());
-    SetBkMode(memory_, TRANSPARENT);
-}
-
-PaintSurface::~PaintSurface()
-{
-    if (memory_) {
-        if (previous_) {
-            SelectObject(memory_, previous_);
-        }
-        DeleteDC(memory_);
-    }
-    bitmap_.reset();
-    if (windowDc_) {
-        ReleaseDC(window_, windowDc_);
-    }
+    selection_.emplace(memory, bitmap_.get());
+    SetBkMode(memory, TRANSPARENT);
 }
 
 void PaintSurface::copyToWindow(const RECT& part)
@@ -54,8 +40,8 @@ void PaintSurface::copyToWindow(const RECT& part)
     if (!ready()) {
         return;
     }
-    BitBlt(windowDc_, part.left, part.top, part.right - part.left, part.bottom - part.top, memory_, part.left,
-           part.top, SRCCOPY);
+    BitBlt(windowDc_->get(), part.left, part.top, part.right - part.left, part.bottom - part.top, memory_->get(),
+           part.left, part.top, SRCCOPY);
 }
 
 void PaintSurface::copyToWindow(const RECT& part, const RECT& keep)
@@ -63,10 +49,11 @@ void PaintSurface::copyToWindow(const RECT& part, const RECT& keep)
     if (!ready()) {
         return;
     }
-    int saved = SaveDC(windowDc_);
-    ExcludeClipRect(windowDc_, keep.left, keep.top, keep.right, keep.bottom);
+    HDC windowDc = windowDc_->get();
+    int saved = SaveDC(windowDc);
+    ExcludeClipRect(windowDc, keep.left, keep.top, keep.right, keep.bottom);
     copyToWindow(part);
-    RestoreDC(windowDc_, saved);
+    RestoreDC(windowDc, saved);
 }
 
 }  // namespace rt::skin

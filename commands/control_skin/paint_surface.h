@@ -6,20 +6,21 @@
 
 #include <windows.h>
 
-#include "runtime/window/owned_handles.h"
+#include <optional>
+
+#include "runtime/win32/owned_handles.h"
 
 namespace rt::skin {
 
 class PaintSurface {
 public:
     explicit PaintSurface(HWND window);
-    ~PaintSurface();
     PaintSurface(const PaintSurface&) = delete;
     PaintSurface& operator=(const PaintSurface&) = delete;
 
     // False when GDI could not make the contexts or the bitmap: nothing should be painted.
-    bool ready() const { return memory_ != nullptr && previous_ != nullptr; }
-    HDC dc() const { return memory_; }
+    bool ready() const { return selection_ && selection_->ok(); }
+    HDC dc() const { return memory_ ? memory_->get() : nullptr; }
     HWND window() const { return window_; }
     // The whole window, and its client area, in window coordinates.
     RECT windowArea() const { return RECT{0, 0, size_.cx, size_.cy}; }
@@ -31,11 +32,12 @@ public:
     void copyToWindow(const RECT& part, const RECT& keep);
 
 private:
+    // In the order they are made, so they go in reverse: the selection first, the window context last.
     HWND window_;
-    HDC windowDc_ = nullptr;
-    HDC memory_ = nullptr;
+    std::optional<WindowDc> windowDc_;
+    std::optional<MemoryDc> memory_;
     UniqueBitmap bitmap_;
-    HGDIOBJ previous_ = nullptr;
+    std::optional<ScopedSelection> selection_;
     SIZE size_{0, 0};
     RECT clientArea_{0, 0, 0, 0};
 };

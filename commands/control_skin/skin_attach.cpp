@@ -6,6 +6,7 @@
 
 #include "commands/control_skin/skin_classification.h"
 #include "commands/control_skin/skin_procedure.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt::skin {
 namespace {
@@ -115,9 +116,8 @@ void AttachSkin(HWND window)
     record->linkedEdit = nullptr;
     record->backColour = GetSysColor(COLOR_BTNFACE);
     record->textColour = GetSysColor(COLOR_BTNTEXT);
-    if (HDC dc = GetDC(window)) {
-        RememberParentColours(window, dc);
-        ReleaseDC(window, dc);
+    if (WindowDc dc(window); dc.get()) {
+        RememberParentColours(window, dc.get());
     }
     // Asking the parent may have ended the window.
     record = FindSkinRecord(window);

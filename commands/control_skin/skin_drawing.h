@@ -5,33 +5,10 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "commands/control_skin/skin_colours.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt::skin {
-
-using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
-
-// Selects an object into a context for as long as the scope lives.
-class ScopedSelection {
-public:
-    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
-    ~ScopedSelection()
-    {
-        if (previous_) {
-            SelectObject(dc_, previous_);
-        }
-    }
-    ScopedSelection(const ScopedSelection&) = delete;
-    ScopedSelection& operator=(const ScopedSelection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // The context's state (clipping, selections, colours) saved and restored with the scope.
 class SavedContext {

@@ -13,6 +13,7 @@
 #include "commands/control_skin/skin_painter.h"
 #include "commands/control_skin/skin_record.h"
 #include "commands/control_skin/skin_switch.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt::skin {
 namespace {
@@ -39,9 +40,8 @@ void PaintIfSkinned(HWND window)
     if (!IsSkinned(window) || !IsWindowVisible(window)) {
         return;
     }
-    if (HDC dc = GetDC(window)) {
-        RememberParentColours(window, dc);
-        ReleaseDC(window, dc);
+    if (WindowDc dc(window); dc.get()) {
+        RememberParentColours(window, dc.get());
     }
     if (SkinRecord* record = FindSkinRecord(window); record && record->attached) {
         PaintSkinned(*record, CurrentScheme());

@@ -4,11 +4,11 @@
 
 #include "commands/core/command_args.h"
 #include "commands/core/file_commands.h"
-#include "commands/core/win32_handle.h"
 #include "runtime/memory.h"
 #include "runtime/runtime_app.h"
 #include "runtime/text_codec.h"
 #include "runtime/trace.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
@@ -79,8 +79,8 @@ void WriteFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     std::string_view path = TextOf(in[0]);
     if (path.empty()) return;
     // No sharing while it is written.
-    FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         TraceLastError("WriteFile: CreateFileW", std::string(path).c_str());
         return;
@@ -101,9 +101,8 @@ void ReadFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakePointerValue(nullptr, kByteSet);
     std::string_view path = TextOf(CommandArgs(argCount, args)[0]);
     if (path.empty()) return;
-    FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ,
-                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileW(WideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         TraceLastError("ReadFile: CreateFileW", std::string(path).c_str());
         return;

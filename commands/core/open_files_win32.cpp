@@ -9,18 +9,18 @@
 #include "runtime/numbered_table.h"
 #include "commands/core/open_files.h"
 #include "commands/core/value_text.h"
-#include "commands/core/win32_handle.h"
 #include "runtime/text_codec.h"
 #include "runtime/trace.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
 
 // One open file. Its lock keeps one call's writes and position together when threads share it.
 struct OpenedFile {
-    explicit OpenedFile(FileHandle h) : handle(std::move(h)) {}
+    explicit OpenedFile(UniqueHandle h) : handle(std::move(h)) {}
     std::mutex lock;
-    FileHandle handle;
+    UniqueHandle handle;
 };
 
 NumberedTable<std::shared_ptr<OpenedFile>>& Files()
@@ -106,8 +106,8 @@ void OpenFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     std::optional<OpenMode> mode = ModeOf(CodeOf(in[1], 3));
     std::optional<DWORD> sharing = SharingOf(CodeOf(in[2], 1));
     if (path.empty() || !mode || !sharing) return;
-    FileHandle file = OwnFileHandle(CreateFileW(WideFromGbk(path).c_str(), mode->access, *sharing, nullptr,
-                                                mode->disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileW(WideFromGbk(path).c_str(), mode->access, *sharing, nullptr, mode->disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         TraceLastError("OpenFile: CreateFileW", std::string(path).c_str());
         return;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "pictures/decoding/gdi_owners.h"
 #include "pictures/decoding/picture.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 
@@ -26,7 +26,7 @@ public:
 
 private:
     pictures::OwnedPicture icon_;  // an icon picture, owning its icon
-    pictures::OwnedBitmap bitmap_;
+    UniqueBitmap bitmap_;
 };
 
 }  // namespace rt

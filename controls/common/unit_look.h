@@ -5,12 +5,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
-#include <type_traits>
 
 #include "runtime/unit_options/font_description.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 
@@ -33,7 +31,6 @@ BorderStyles BorderStylesOf(int32_t border);
 
 // A unit's font: the described one (character set and output precision forced to the defaults),
 // or none when no font is given, for the stock default GUI font.
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 UniqueFont CreateUnitFont(const std::optional<FontDescription>& font);
 // The font to select: the unit's own, or the stock default GUI font.
 HFONT FontOrDefault(const UniqueFont& font);

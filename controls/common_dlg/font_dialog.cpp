@@ -7,19 +7,12 @@
 
 #include "controls/common_dlg/dialog_rules.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/screen_dpi.h"
 
 namespace rt {
 namespace {
 
 constexpr LONG kBoldWeight = FW_BOLD;
-
-int32_t ScreenPixelsPerInch()
-{
-    HDC screen = GetDC(nullptr);
-    int32_t perInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return perInch;
-}
 
 }  // namespace
 

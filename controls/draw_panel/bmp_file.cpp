@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "controls/draw_panel/window_dc.h"
 #include "runtime/memory.h"
 #include "runtime/values.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
@@ -123,7 +123,7 @@ OwnedByteSet BmpFileOfBitmap(HBITMAP bitmap, SIZE size)
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     info.bmiHeader.biSizeImage = static_cast<DWORD>(pixelBytes);
-    WindowDc screen(nullptr);
+    ScreenDc screen;
     if (!screen.get()) {
         return {};
     }

@@ -1,7 +1,7 @@
 #include "controls/draw_panel/board_background.h"
 
 #include "controls/draw_panel/drawing_context.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/window_look.h"
 
 namespace rt {

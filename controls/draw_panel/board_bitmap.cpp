@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/draw_panel/window_dc.h"
-
 namespace rt {
 
 std::unique_ptr<BoardBitmap> BoardBitmap::Create(HWND window, SIZE size)
@@ -15,26 +13,26 @@ std::unique_ptr<BoardBitmap> BoardBitmap::Create(HWND window, SIZE size)
         return nullptr;
     }
     UniqueBitmap bitmap(CreateCompatibleBitmap(client.get(), size.cx, size.cy));
-    HDC dc = bitmap ? CreateCompatibleDC(client.get()) : nullptr;
-    if (!dc) {
+    if (!bitmap) {
         return nullptr;
     }
-    return std::make_unique<BoardBitmap>(dc, std::move(bitmap), size);
+    auto board = std::make_unique<BoardBitmap>(client.get(), std::move(bitmap), size);
+    if (!board->dc()) {
+        return nullptr;
+    }
+    return board;
 }
 
-BoardBitmap::BoardBitmap(HDC dc, UniqueBitmap bitmap, SIZE size)
-    : dc_(dc), bitmap_(std::move(bitmap)), previous_(SelectObject(dc, bitmap_.get())), size_(size)
+BoardBitmap::BoardBitmap(HDC compatibleWith, UniqueBitmap bitmap, SIZE size)
+    : dc_(compatibleWith), bitmap_(std::move(bitmap)), selection_(dc_.get(), bitmap_.get()), size_(size)
 {
 }
 
-BoardBitmap::~BoardBitmap()
+BoardBitmap::Released::Released(BoardBitmap& owner) : owner_(owner)
 {
-    SelectObject(dc_, previous_);
-    DeleteDC(dc_);
+    SelectObject(owner_.dc(), owner_.selection_.previous());
 }
 
-BoardBitmap::Released::Released(BoardBitmap& owner) : owner_(owner) { SelectObject(owner_.dc_, owner_.previous_); }
-
-BoardBitmap::Released::~Released() { SelectObject(owner_.dc_, owner_.bitmap_.get()); }
+BoardBitmap::Released::~Released() { SelectObject(owner_.dc(), owner_.bitmap_.get()); }
 
 }  // namespace rt

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 
@@ -16,12 +16,12 @@ public:
     // null when GDI cannot make it.
     static std::unique_ptr<BoardBitmap> Create(HWND window, SIZE size);
 
-    BoardBitmap(HDC dc, UniqueBitmap bitmap, SIZE size);
-    ~BoardBitmap();
+    // The bitmap selected into a new memory context compatible with the given one.
+    BoardBitmap(HDC compatibleWith, UniqueBitmap bitmap, SIZE size);
     BoardBitmap(const BoardBitmap&) = delete;
     BoardBitmap& operator=(const BoardBitmap&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     SIZE size() const { return size_; }
     RECT area() const { return {0, 0, size_.cx, size_.cy}; }
 
@@ -41,9 +41,9 @@ public:
     };
 
 private:
-    HDC dc_;
+    MemoryDc dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ previous_;
+    ScopedSelection selection_;
     SIZE size_;
 };
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/draw_panel/window_dc.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "controls/draw_panel/bmp_file.h"
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/draw_panel/window_dc.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {

@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "controls/draw_panel/draw_panel_unit.h"
-#include "controls/draw_panel/window_dc.h"
-#include "pictures/decoding/gdi_owners.h"
 #include "pictures/decoding/picture_render.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
@@ -19,11 +18,11 @@ void DrawTransparent(HDC target, const pictures::RenderedPicture& rendered, RECT
 {
     int width = rendered.width();
     int height = rendered.height();
-    pictures::MemoryDc source(target);
-    pictures::ScopedSelection picture(source.get(), rendered.bitmap());
-    pictures::OwnedBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
-    pictures::MemoryDc maskDc(target);
-    pictures::ScopedSelection maskSelection(maskDc.get(), mask.get());
+    MemoryDc source(target);
+    ScopedSelection picture(source.get(), rendered.bitmap());
+    UniqueBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+    MemoryDc maskDc(target);
+    ScopedSelection maskSelection(maskDc.get(), mask.get());
     if (!picture.ok() || !mask || !maskSelection.ok()) {
         return;
     }

@@ -82,7 +82,7 @@ void DrawPanelUnit::rebuildFont()
 HBITMAP DrawPanelUnit::backPicture()
 {
     if (!backPicture_ && !options_.BackPicture.empty()) {
-        pictures::OwnedBitmap decoded = pictures::PictureToBitmap(
+        UniqueBitmap decoded = pictures::PictureToBitmap(
             options_.BackPicture.data(), static_cast<std::ptrdiff_t>(options_.BackPicture.size()));
         backPicture_.reset(decoded.release());
         if (!backPicture_) {

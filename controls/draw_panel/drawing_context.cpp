@@ -48,11 +48,8 @@ DWORD CopyModeRasterOperation(int32_t copyMode)
 
 int DisplayStretchMode()
 {
-    HDC screen = GetDC(nullptr);
-    int bits = screen ? GetDeviceCaps(screen, BITSPIXEL) : 32;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
+    ScreenDc screen;
+    int bits = screen.get() ? GetDeviceCaps(screen.get(), BITSPIXEL) : 32;
     return bits > kMaxStretchDepthForColourOnColour ? HALFTONE : COLORONCOLOR;
 }
 
@@ -86,28 +83,27 @@ PreparedContext::~PreparedContext()
     SelectObject(dc_, GetStockObject(DEFAULT_GUI_FONT));
 }
 
-UnitConverter::UnitConverter(HWND window, int32_t unit) : window_(window)
+UnitConverter::UnitConverter(HWND window, int32_t unit)
 {
     if (unit != 0) {
-        dc_ = GetDC(window);
-        if (dc_) {
-            SetCoordinateUnit(dc_, unit);
+        dc_.emplace(window);
+        if (HDC dc = context()) {
+            SetCoordinateUnit(dc, unit);
         }
     }
 }
 
 UnitConverter::~UnitConverter()
 {
-    if (dc_) {
-        SetMapMode(dc_, MM_TEXT);
-        ReleaseDC(window_, dc_);
+    if (HDC dc = context()) {
+        SetMapMode(dc, MM_TEXT);
     }
 }
 
 POINT UnitConverter::toPixels(POINT point) const
 {
-    if (dc_) {
-        LPtoDP(dc_, &point, 1);
+    if (HDC dc = context()) {
+        LPtoDP(dc, &point, 1);
     }
     return point;
 }
@@ -115,16 +111,16 @@ POINT UnitConverter::toPixels(POINT point) const
 SIZE UnitConverter::toPixels(SIZE size) const
 {
     POINT corners[2] = {{0, 0}, {size.cx, size.cy}};
-    if (dc_) {
-        LPtoDP(dc_, corners, 2);
+    if (HDC dc = context()) {
+        LPtoDP(dc, corners, 2);
     }
     return {corners[1].x - corners[0].x, corners[1].y - corners[0].y};
 }
 
 POINT UnitConverter::toUnits(POINT point) const
 {
-    if (dc_) {
-        DPtoLP(dc_, &point, 1);
+    if (HDC dc = context()) {
+        DPtoLP(dc, &point, 1);
     }
     return point;
 }
@@ -132,8 +128,8 @@ POINT UnitConverter::toUnits(POINT point) const
 SIZE UnitConverter::toUnits(SIZE size) const
 {
     POINT corners[2] = {{0, 0}, {size.cx, size.cy}};
-    if (dc_) {
-        DPtoLP(dc_, corners, 2);
+    if (HDC dc = context()) {
+        DPtoLP(dc, corners, 2);
     }
     return {corners[1].x - corners[0].x, corners[1].y - corners[0].y};
 }

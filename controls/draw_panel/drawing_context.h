@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 
@@ -60,8 +63,10 @@ public:
     SIZE toUnits(SIZE size) const;
 
 private:
-    HWND window_;
-    HDC dc_ = nullptr;
+    // The board window's context in the unit; null for the pixel unit.
+    HDC context() const { return dc_ ? dc_->get() : nullptr; }
+
+    std::optional<WindowDc> dc_;
 };
 
 }  // namespace rt

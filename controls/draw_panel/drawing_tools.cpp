@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controls/draw_panel/pattern_bitmaps.h"
+#include "runtime/win32/screen_dpi.h"
 
 namespace rt {
 namespace {
@@ -21,16 +22,6 @@ FontDescription DefaultGuiFontDescription()
     std::array<uint8_t, kFontDescriptionSize> bytes{};
     std::memcpy(bytes.data(), &font, kFontDescriptionSize);
     return DecodeFont(bytes.data());
-}
-
-int ScreenPixelsPerInch()
-{
-    HDC screen = GetDC(nullptr);
-    int pixels = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
-    return pixels > 0 ? pixels : 96;
 }
 
 // One-bit rows padded to 16 bits, as CreateBitmap takes them. Pattern brushes paint 0 bits in the

@@ -4,17 +4,13 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
-#include <type_traits>
 
 #include "controls/common/unit_look.h"
 #include "runtime/unit_options/font_description.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
-
-using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 
 // PenType 0-6 with PenWidth in the board's coordinate unit (type 0 asks for style number 8 with
 // width 0). Null when GDI refuses the pen; the board then draws with the stock black pen.

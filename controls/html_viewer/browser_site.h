@@ -6,7 +6,7 @@
 
 #include <ole2.h>
 
-#include "controls/html_viewer/com_ptr.h"
+#include "runtime/win32/com_ptr.h"
 #include "controls/html_viewer/host_objects.h"
 
 namespace rt {

@@ -14,7 +14,7 @@
 
 #include "controls/html_viewer/browser_events.h"
 #include "controls/html_viewer/browser_site.h"
-#include "controls/html_viewer/com_ptr.h"
+#include "runtime/win32/com_ptr.h"
 
 namespace rt {
 

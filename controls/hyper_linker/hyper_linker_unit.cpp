@@ -12,6 +12,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {
@@ -202,12 +203,11 @@ void HyperLinkerUnit::draw(HDC dc)
         return;
     }
     const uint32_t colour = hot_ ? options_.HoverColour : visited_ ? options_.VisitedColour : options_.NormalColour;
-    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(font_));
+    ScopedSelection font(dc, FontOrDefault(font_));
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    SelectObject(dc, oldFont);
 }
 
 void HyperLinkerUnit::onPaint()

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "controls/common/unit_look.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 namespace {

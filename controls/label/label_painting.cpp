@@ -5,7 +5,7 @@
 #include "controls/common/unit_look.h"
 #include "controls/label/label_gradient.h"
 #include "controls/label/label_properties.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/window_look.h"
 
 namespace rt {
@@ -80,7 +80,7 @@ void PaintText(HDC dc, const RECT& area, const LabelLook& look)
         return;
     }
     const LabelOptions& options = look.options;
-    HGDIOBJ previousFont = SelectObject(dc, look.font);
+    ScopedSelection font(dc, look.font);
     int previousMode = SetBkMode(dc, TRANSPARENT);
     UINT format = TextFormat(options);
     auto colour = static_cast<COLORREF>(options.TextColour & 0x00ffffff);
@@ -102,7 +102,6 @@ void PaintText(HDC dc, const RECT& area, const LabelLook& look)
         break;
     }
     SetBkMode(dc, previousMode);
-    SelectObject(dc, previousFont);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ UniqueBitmap DecodeBackPicture(const std::vector<uint8_t>& bytes)
     if (bytes.empty()) {
         return nullptr;
     }
-    pictures::OwnedBitmap bitmap = pictures::PictureToBitmap(bytes.data(), static_cast<std::ptrdiff_t>(bytes.size()));
+    UniqueBitmap bitmap = pictures::PictureToBitmap(bytes.data(), static_cast<std::ptrdiff_t>(bytes.size()));
     return UniqueBitmap(bitmap.release());
 }
 

@@ -8,7 +8,7 @@
 
 #include "controls/common/unit_look.h"
 #include "runtime/unit_options/label_options.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 
 namespace rt {

@@ -6,6 +6,7 @@
 
 #include "pictures/conversion/conversion_files.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace pictures {
 
@@ -17,17 +18,17 @@ bool IsExistingFile(const std::string& path)
 
 CFile CreateNewFile(const std::string& path)
 {
-    HANDLE handle = CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    rt::UniqueHandle handle(CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) {
+        return nullptr;
+    }
+    int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle.get()), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
         return nullptr;
     }
     // From here the C descriptor, and then the C file, own the handle.
-    int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(handle);
-        return nullptr;
-    }
+    handle.release();
     std::FILE* file = _fdopen(fd, "wb");
     if (!file) {
         _close(fd);

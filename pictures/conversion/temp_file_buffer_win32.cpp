@@ -3,22 +3,10 @@
 #include <windows.h>
 
 #include "pictures/conversion/temp_file_buffer.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace pictures {
 namespace {
-
-struct OwnedHandle {
-    HANDLE handle;
-    explicit OwnedHandle(HANDLE h) : handle(h) {}
-    ~OwnedHandle()
-    {
-        if (handle && handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-        }
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-};
 
 std::wstring TempFolder()
 {
@@ -65,13 +53,13 @@ HANDLE CreateFreeFile(const std::wstring& folder, std::wstring& path)
 
 uint8_t* MapFile(HANDLE file, uint64_t size)
 {
-    OwnedHandle mapping(CreateFileMappingW(file, nullptr, PAGE_READWRITE, static_cast<DWORD>(size >> 32),
-                                           static_cast<DWORD>(size), nullptr));
-    if (!mapping.handle) {
+    rt::UniqueHandle mapping(CreateFileMappingW(file, nullptr, PAGE_READWRITE, static_cast<DWORD>(size >> 32),
+                                                static_cast<DWORD>(size), nullptr));
+    if (!mapping) {
         return nullptr;
     }
     // The view keeps the mapping alive after its handle is closed.
-    return static_cast<uint8_t*>(MapViewOfFile(mapping.handle, FILE_MAP_WRITE, 0, 0, static_cast<SIZE_T>(size)));
+    return static_cast<uint8_t*>(MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, static_cast<SIZE_T>(size)));
 }
 
 }  // namespace
@@ -85,11 +73,11 @@ std::unique_ptr<TempFileBuffer> TempFileBuffer::Create(uint64_t size)
     std::wstring path;
     uint8_t* view = nullptr;
     {
-        OwnedHandle file(CreateFreeFile(folder, path));
-        if (file.handle == INVALID_HANDLE_VALUE) {
+        rt::UniqueHandle file(CreateFreeFile(folder, path));
+        if (!file) {
             return nullptr;
         }
-        view = MapFile(file.handle, size);
+        view = MapFile(file.get(), size);
     }
     if (!view) {
         DeleteFileW(path.c_str());

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "pictures/decoding/gdi_owners.h"
 #include "pictures/decoding/picture.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace pictures {
 
@@ -16,7 +16,7 @@ namespace pictures {
 class RenderedPicture {
 public:
     RenderedPicture() = default;
-    RenderedPicture(OwnedBitmap bitmap, int width, int height, bool monochrome);
+    RenderedPicture(rt::UniqueBitmap bitmap, int width, int height, bool monochrome);
     RenderedPicture(HICON icon, int width, int height);
 
     explicit operator bool() const { return bitmap_ || icon_; }
@@ -32,10 +32,10 @@ public:
     bool Draw(HDC target, int x, int y, int width, int height, DWORD rasterOperation) const;
 
     // Hands the bitmap to the caller; the result is then empty.
-    OwnedBitmap TakeBitmap();
+    rt::UniqueBitmap TakeBitmap();
 
 private:
-    OwnedBitmap bitmap_;
+    rt::UniqueBitmap bitmap_;
     HICON icon_ = nullptr;
     bool monochrome_ = false;
     int width_ = 0;
@@ -48,7 +48,7 @@ RenderedPicture RenderPicture(const Picture& picture, HDC dc);
 
 // Decodes the data as DecodePictureBytes does and returns a device bitmap of it owned by the
 // caller, or null: icons are drawn at their natural size onto a white bitmap of that size.
-OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length);
+rt::UniqueBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length);
 
 // PictureToBitmap as the runtime's service 1003: arg1 the bytes, arg2 their length; the bitmap
 // handle, owned by the caller, or 0.

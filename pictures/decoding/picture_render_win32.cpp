@@ -13,7 +13,7 @@ namespace {
 bool DataHolds(const Picture& p, uint64_t bytes) { return p.data && p.dataSize >= bytes; }
 
 // Rows of B,G,R bottom-up, padded to 4 bytes for the DIB unless they already are.
-OwnedBitmap FromColourRows(const Picture& p, HDC dc)
+rt::UniqueBitmap FromColourRows(const Picture& p, HDC dc)
 {
     size_t row = static_cast<size_t>(p.width) * 3;
     size_t padded = (static_cast<size_t>(p.width) * 24 + 31) / 32 * 4;
@@ -34,11 +34,11 @@ OwnedBitmap FromColourRows(const Picture& p, HDC dc)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    return OwnedBitmap(CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
+    return rt::UniqueBitmap(CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
 }
 
 struct FrameBitmap {
-    OwnedBitmap bitmap;
+    rt::UniqueBitmap bitmap;
     int width = 0;
     int height = 0;
 };
@@ -59,16 +59,16 @@ FrameBitmap FromPackedDib(const Picture& p, HDC dc)
 }
 
 // The frame at (0, 0) of a black bitmap of the logical screen's size.
-OwnedBitmap OntoScreen(const Picture& p, HDC dc)
+rt::UniqueBitmap OntoScreen(const Picture& p, HDC dc)
 {
     FrameBitmap frame = FromPackedDib(p, dc);
     if (!frame.bitmap) return nullptr;
-    OwnedBitmap screen(CreateCompatibleBitmap(dc, p.width, p.height));
+    rt::UniqueBitmap screen(CreateCompatibleBitmap(dc, p.width, p.height));
     if (!screen) return nullptr;
-    MemoryDc target(dc);
-    MemoryDc source(dc);
-    ScopedSelection intoTarget(target.get(), screen.get());
-    ScopedSelection intoSource(source.get(), frame.bitmap.get());
+    rt::MemoryDc target(dc);
+    rt::MemoryDc source(dc);
+    rt::ScopedSelection intoTarget(target.get(), screen.get());
+    rt::ScopedSelection intoSource(source.get(), frame.bitmap.get());
     if (!intoTarget.ok() || !intoSource.ok()) return nullptr;
     PatBlt(target.get(), 0, 0, p.width, p.height, BLACKNESS);
     BitBlt(target.get(), 0, 0, frame.width, frame.height, source.get(), 0, 0, SRCCOPY);
@@ -76,16 +76,16 @@ OwnedBitmap OntoScreen(const Picture& p, HDC dc)
 }
 
 // One bit per pixel, rows padded to 2 bytes, as CreateBitmap takes them.
-OwnedBitmap FromMonochromeBits(const Picture& p)
+rt::UniqueBitmap FromMonochromeBits(const Picture& p)
 {
     uint64_t row = (static_cast<uint64_t>(p.width) + 15) / 16 * 2;
     if (!DataHolds(p, row * static_cast<uint64_t>(p.height))) return nullptr;
-    return OwnedBitmap(CreateBitmap(p.width, p.height, 1, 1, p.data));
+    return rt::UniqueBitmap(CreateBitmap(p.width, p.height, 1, 1, p.data));
 }
 
 }  // namespace
 
-RenderedPicture::RenderedPicture(OwnedBitmap bitmap, int width, int height, bool monochrome)
+RenderedPicture::RenderedPicture(rt::UniqueBitmap bitmap, int width, int height, bool monochrome)
     : bitmap_(std::move(bitmap)), monochrome_(monochrome), width_(width), height_(height)
 {
 }
@@ -96,8 +96,8 @@ bool RenderedPicture::Draw(HDC target, int x, int y, int width, int height, DWOR
 {
     if (icon_) return DrawIconEx(target, x, y, icon_, width, height, 0, nullptr, DI_NORMAL) != FALSE;
     if (!bitmap_ || !target) return false;
-    MemoryDc source(target);
-    ScopedSelection selection(source.get(), bitmap_.get());
+    rt::MemoryDc source(target);
+    rt::ScopedSelection selection(source.get(), bitmap_.get());
     if (!selection.ok()) return false;
     // A one-bit source takes the target's text colour for 0 bits and its background for 1 bits.
     COLORREF oldText = monochrome_ ? SetTextColor(target, RGB(0, 0, 0)) : CLR_INVALID;
@@ -110,7 +110,7 @@ bool RenderedPicture::Draw(HDC target, int x, int y, int width, int height, DWOR
     return drawn != FALSE;
 }
 
-OwnedBitmap RenderedPicture::TakeBitmap()
+rt::UniqueBitmap RenderedPicture::TakeBitmap()
 {
     icon_ = nullptr;
     return std::move(bitmap_);

@@ -7,13 +7,13 @@
 namespace pictures {
 namespace {
 
-OwnedBitmap IconOnWhite(const Picture& p, HDC screen)
+rt::UniqueBitmap IconOnWhite(const Picture& p, HDC screen)
 {
     if (!p.icon) return nullptr;
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen, p.width, p.height));
+    rt::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, p.width, p.height));
     if (!bitmap) return nullptr;
-    MemoryDc dc(screen);
-    ScopedSelection selection(dc.get(), bitmap.get());
+    rt::MemoryDc dc(screen);
+    rt::ScopedSelection selection(dc.get(), bitmap.get());
     if (!selection.ok()) return nullptr;
     PatBlt(dc.get(), 0, 0, p.width, p.height, WHITENESS);
     if (!DrawIconEx(dc.get(), 0, 0, p.icon, p.width, p.height, 0, nullptr, DI_NORMAL)) return nullptr;
@@ -22,11 +22,11 @@ OwnedBitmap IconOnWhite(const Picture& p, HDC screen)
 
 }  // namespace
 
-OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
+rt::UniqueBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
 {
     OwnedPicture picture = DecodePictureBytes(bytes, length);
     if (!picture) return nullptr;
-    ScreenDc screen;
+    rt::ScreenDc screen;
     if (!screen.get()) return nullptr;
     if (picture->kind == PictureKind::kIcon || picture->kind == PictureKind::kCursor) {
         return IconOnWhite(*picture, screen.get());
@@ -37,7 +37,7 @@ OwnedBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
 int64_t PictureToBitmapService(uintptr_t bytes, uintptr_t length)
 {
     if (!bytes || length > static_cast<uintptr_t>(PTRDIFF_MAX)) return 0;
-    OwnedBitmap bitmap = PictureToBitmap(reinterpret_cast<const void*>(bytes), static_cast<std::ptrdiff_t>(length));
+    rt::UniqueBitmap bitmap = PictureToBitmap(reinterpret_cast<const void*>(bytes), static_cast<std::ptrdiff_t>(length));
     return static_cast<int64_t>(reinterpret_cast<uintptr_t>(bitmap.release()));
 }
 

@@ -7,6 +7,7 @@
 #include "runtime/unit_options/font_description.h"
 #include "runtime/owned_values.h"
 #include "runtime/values.h"
+#include "runtime/win32/screen_dpi.h"
 
 namespace rt {
 namespace {
@@ -61,12 +62,9 @@ std::vector<uint8_t> FontWithMember(int member, uintptr_t low, const PropertyVal
     case kFontStrikeOut:
         font.StrikeOut = number ? 1 : 0;
         break;
-    case kFontPoints: {
-        HDC screen = GetDC(nullptr);
-        font.Height = -MulDiv(number, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
+    case kFontPoints:
+        font.Height = -MulDiv(number, ScreenPixelsPerInch(), 72);
         break;
-    }
     case kFontFaceName: {
         std::string name = TextAt(low);
         font.setFaceName(name.empty() || name.size() > kMaxFaceName ? kDefaultFaceName : name);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "runtime/templates/template_collection.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 

@@ -153,33 +153,6 @@ void FillBackColour(HDC dc, const RECT& client, uint32_t colour)
     FillRect(dc, &client, brush.get());
 }
 
-// A memory DC with a bitmap selected into it, for one paint.
-class SelectedBitmap {
-public:
-    SelectedBitmap(HDC compatibleWith, HBITMAP bitmap) : dc_(CreateCompatibleDC(compatibleWith))
-    {
-        if (dc_) {
-            previous_ = SelectObject(dc_, bitmap);
-        }
-    }
-    ~SelectedBitmap()
-    {
-        if (dc_) {
-            SelectObject(dc_, previous_);
-            DeleteDC(dc_);
-        }
-    }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-
-    // Null when the DC or the selection failed.
-    HDC get() const { return previous_ ? dc_ : nullptr; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_ = nullptr;
-};
-
 // The device context's state (clip region, stretch mode), given back when the scope ends.
 class SavedDcState {
 public:
@@ -201,11 +174,12 @@ void DrawBackPicture(HDC dc, const RECT& area, int mode, HBITMAP picture, int st
     if (!GetObjectW(picture, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
         return;
     }
-    SelectedBitmap selected(dc, picture);
-    HDC source = selected.get();
-    if (!source) {
+    MemoryDc memory(dc);
+    ScopedSelection selected(memory.get(), picture);
+    if (!selected.ok()) {
         return;
     }
+    HDC source = memory.get();
     SavedDcState state(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     SIZE size{info.bmWidth, info.bmHeight};

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "runtime/unit_options/window_options.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace rt {
 

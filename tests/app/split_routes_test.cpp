@@ -27,6 +27,7 @@
 #include "runtime/runtime_app.h"
 #include "runtime/start_runtime.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 #include "tests/runtime/window/thread_test_support.h"
 #include "tools/automation/message_box.h"
 #include "tests/runtime/window/window_test_support.h"
@@ -85,18 +86,18 @@ public:
           thread_([this] { watch(); })
     {
         // Changes count from the first request on.
-        WaitForSingleObject(armed_, 5000);
+        WaitForSingleObject(armed_.get(), 5000);
     }
     ~FolderWatch() { finish(); }
 
     std::vector<std::wstring> finish()
     {
-        SetEvent(stop_);
+        SetEvent(stop_.get());
         if (thread_.joinable()) {
             thread_.join();
-            CloseHandle(folder_);
-            CloseHandle(stop_);
-            CloseHandle(armed_);
+            folder_.reset();
+            stop_.reset();
+            armed_.reset();
         }
         return names_;
     }
@@ -104,24 +105,26 @@ public:
 private:
     void watch()
     {
+        rt::UniqueHandle changed(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         OVERLAPPED overlapped{};
-        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        overlapped.hEvent = changed.get();
         for (;;) {
             ResetEvent(overlapped.hEvent);
-            if (!ReadDirectoryChangesW(folder_, buffer_.data(), static_cast<DWORD>(buffer_.size() * sizeof(DWORD)), FALSE,
-                                       FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &overlapped, nullptr)) {
-                SetEvent(armed_);
+            const auto bufferBytes = static_cast<DWORD>(buffer_.size() * sizeof(DWORD));
+            if (!ReadDirectoryChangesW(folder_.get(), buffer_.data(), bufferBytes, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME,
+                                       nullptr, &overlapped, nullptr)) {
+                SetEvent(armed_.get());
                 break;
             }
-            SetEvent(armed_);
-            HANDLE waits[] = {overlapped.hEvent, stop_};
+            SetEvent(armed_.get());
+            HANDLE waits[] = {overlapped.hEvent, stop_.get()};
             DWORD got = 0;
             DWORD which = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
             if (which != WAIT_OBJECT_0) {
                 // Stopping: the changes already made still come in.
-                CancelIoEx(folder_, &overlapped);
+                CancelIoEx(folder_.get(), &overlapped);
             }
-            if (!GetOverlappedResult(folder_, &overlapped, &got, TRUE) || got == 0) {
+            if (!GetOverlappedResult(folder_.get(), &overlapped, &got, TRUE) || got == 0) {
                 if (which != WAIT_OBJECT_0) {
                     break;
                 }
@@ -129,7 +132,6 @@ private:
             }
             record(reinterpret_cast<const char*>(buffer_.data()));
         }
-        CloseHandle(overlapped.hEvent);
     }
 
     void record(const char* buffer)
@@ -149,9 +151,9 @@ private:
         }
     }
 
-    HANDLE folder_;
-    HANDLE stop_;
-    HANDLE armed_;
+    rt::UniqueHandle folder_;
+    rt::UniqueHandle stop_;
+    rt::UniqueHandle armed_;
     std::vector<DWORD> buffer_ = std::vector<DWORD>(16 * 1024);
     std::vector<std::wstring> names_;
     std::thread thread_;

@@ -8,6 +8,7 @@
 #include "commands/core/file_commands.h"
 #include "runtime/runtime_app.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -55,10 +56,11 @@ TEST_F(FileCommandsTest, WriteFileFailsForAnEmptyPathAFolderOrALockedFile)
 
     std::string path = scratch.Path("locked.bin");
     test::WriteBytes(path, "keep");
-    HANDLE holder = CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    rt::UniqueHandle holder(
+        CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder);
     EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(path), bytes.triple()}).logical());
-    CloseHandle(holder);
+    holder.reset();
     EXPECT_EQ(test::ReadBytes(path), "keep");
 }
 

@@ -9,6 +9,7 @@
 #include "commands/core/file_commands.h"
 #include "commands/core/open_files.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -129,11 +130,9 @@ TEST_F(OpenFilesTest, SharingCodesDecideWhatOthersMayDo)
         int32_t file = Open(path, {rt::MakeInt(6), rt::MakeInt(c.sharing)});
         ASSERT_GT(file, 0);
         auto canOpen = [&](DWORD access) {
-            HANDLE other = CreateFileW(rt::WideFromGbk(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
-            if (other == INVALID_HANDLE_VALUE) return false;
-            CloseHandle(other);
-            return true;
+            rt::UniqueHandle other(CreateFileW(rt::WideFromGbk(path).c_str(), access,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+            return static_cast<bool>(other);
         };
         EXPECT_EQ(canOpen(GENERIC_READ), c.othersRead);
         EXPECT_EQ(canOpen(GENERIC_WRITE), c.othersWrite);

@@ -65,10 +65,10 @@ Result Automate(const std::vector<std::wstring>& arguments)
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
         return result;
     }
-    UniqueHandle reader(readEnd);
-    UniqueHandle writer(writeEnd);
+    rt::UniqueHandle reader(readEnd);
+    rt::UniqueHandle writer(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    UniqueHandle nul(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+    rt::UniqueHandle nul(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                  OPEN_EXISTING, 0, nullptr));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -82,7 +82,7 @@ Result Automate(const std::vector<std::wstring>& arguments)
         return result;
     }
     CloseHandle(info.hThread);
-    UniqueHandle process(info.hProcess);
+    rt::UniqueHandle process(info.hProcess);
     writer.reset();
     result.outputClosed = ReadUntilClosed(reader.get(), result.out, 20000);
     result.exit = ChildProcess(std::move(process), info.dwProcessId).WaitForExit(5000);

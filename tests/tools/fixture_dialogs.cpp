@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 
+#include "runtime/win32/owned_handles.h"
 #include "tests/tools/fixture.h"
 
 namespace fixture {
@@ -10,15 +11,14 @@ namespace {
 
 bool WriteResult(const std::wstring& path, const wchar_t* text)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    rt::UniqueHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     const DWORD size = static_cast<DWORD>(wcslen(text) * sizeof(wchar_t));
     DWORD written = 0;
-    const bool ok = WriteFile(file, text, size, &written, nullptr) && written == size;
-    CloseHandle(file);
-    return ok;
+    return WriteFile(file.get(), text, size, &written, nullptr) && written == size;
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(Process, WaitGivesUpOnARunningChildAndTerminateEndsIt)
 
 TEST(Process, OwnerGoingAwayEndsARunningChild)
 {
-    automation::UniqueHandle watch;
+    rt::UniqueHandle watch;
     {
         ChildProcess child = fixture::StartFixture({L"window"});
         ASSERT_TRUE(child);
@@ -60,7 +60,7 @@ TEST(Process, DetachedChildKeepsRunning)
     ChildProcess child = fixture::StartFixture({L"window"});
     ASSERT_TRUE(child);
     const DWORD pid = child.pid();
-    automation::UniqueHandle watch = automation::OpenProcessById(pid);
+    rt::UniqueHandle watch = automation::OpenProcessById(pid);
     child.Detach();
     EXPECT_FALSE(child);
     EXPECT_EQ(WaitForSingleObject(watch.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));

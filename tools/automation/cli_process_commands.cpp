@@ -58,7 +58,7 @@ int TerminateCommand(Arguments& arguments)
 {
     const DWORD pid = ParsePid(arguments.TakeWord(L"PID"));
     arguments.ExpectEnd();
-    UniqueHandle process = OpenProcessById(pid);
+    rt::UniqueHandle process = OpenProcessById(pid);
     if (!process) {
         PrintError(L"no process " + std::to_wstring(pid));
         return kExitNotFound;

@@ -99,17 +99,18 @@ ChildProcess Launch(const std::wstring& exe, const std::wstring& arguments, cons
         return {};
     }
     CloseHandle(info.hThread);
-    return ChildProcess(UniqueHandle(info.hProcess), info.dwProcessId);
+    return ChildProcess(rt::UniqueHandle(info.hProcess), info.dwProcessId);
 }
 
-UniqueHandle OpenProcessById(DWORD pid)
+rt::UniqueHandle OpenProcessById(DWORD pid)
 {
-    return UniqueHandle(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid));
+    return rt::UniqueHandle(
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid));
 }
 
 std::optional<DWORD> WaitForProcessExit(DWORD pid, DWORD timeoutMs)
 {
-    UniqueHandle process = OpenProcessById(pid);
+    rt::UniqueHandle process = OpenProcessById(pid);
     return WaitForHandle(process.get(), timeoutMs);
 }
 

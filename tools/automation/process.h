@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "tools/automation/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace automation {
 
@@ -16,7 +16,7 @@ namespace automation {
 class ChildProcess {
 public:
     ChildProcess() = default;
-    ChildProcess(UniqueHandle process, DWORD pid) : process_(std::move(process)), pid_(pid) {}
+    ChildProcess(rt::UniqueHandle process, DWORD pid) : process_(std::move(process)), pid_(pid) {}
     ChildProcess(ChildProcess&& other) noexcept
         : process_(std::move(other.process_)), pid_(std::exchange(other.pid_, 0))
     {
@@ -38,7 +38,7 @@ public:
     void Detach();
 
 private:
-    UniqueHandle process_;
+    rt::UniqueHandle process_;
     DWORD pid_ = 0;
 };
 
@@ -52,7 +52,7 @@ ChildProcess Launch(const std::wstring& exe, const std::wstring& arguments, cons
 std::wstring QuoteArgument(const std::wstring& argument);
 
 // Opens a process that some other owner started, for waiting on it or ending it.
-UniqueHandle OpenProcessById(DWORD pid);
+rt::UniqueHandle OpenProcessById(DWORD pid);
 // The exit code of process pid once it has ended within timeoutMs; nothing when it still runs or
 // cannot be opened (an ended process nobody holds open is gone, with its exit code).
 std::optional<DWORD> WaitForProcessExit(DWORD pid, DWORD timeoutMs);

@@ -33,7 +33,7 @@ std::wstring OwnPath()
 
 bool StartKeeper(const ChildProcess& child)
 {
-    UniqueHandle held(CreateEventW(nullptr, TRUE, FALSE, EventName(L"held", child.pid()).c_str()));
+    rt::UniqueHandle held(CreateEventW(nullptr, TRUE, FALSE, EventName(L"held", child.pid()).c_str()));
     if (!held) {
         return false;
     }
@@ -53,9 +53,9 @@ bool StartKeeper(const ChildProcess& child)
 
 int RunKeeper(DWORD pid)
 {
-    UniqueHandle process = OpenProcessById(pid);
-    UniqueHandle read(CreateEventW(nullptr, TRUE, FALSE, EventName(L"read", pid).c_str()));
-    UniqueHandle held(OpenEventW(EVENT_MODIFY_STATE, FALSE, EventName(L"held", pid).c_str()));
+    rt::UniqueHandle process = OpenProcessById(pid);
+    rt::UniqueHandle read(CreateEventW(nullptr, TRUE, FALSE, EventName(L"read", pid).c_str()));
+    rt::UniqueHandle held(OpenEventW(EVENT_MODIFY_STATE, FALSE, EventName(L"held", pid).c_str()));
     if (!process || !read || !held) {
         return 1;
     }
@@ -68,7 +68,7 @@ int RunKeeper(DWORD pid)
 
 void ReleaseKeeper(DWORD pid)
 {
-    UniqueHandle read(OpenEventW(EVENT_MODIFY_STATE, FALSE, EventName(L"read", pid).c_str()));
+    rt::UniqueHandle read(OpenEventW(EVENT_MODIFY_STATE, FALSE, EventName(L"read", pid).c_str()));
     if (read) {
         SetEvent(read.get());
     }

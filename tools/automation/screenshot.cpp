@@ -1,7 +1,7 @@
 // Screen capture: BitBlt from the screen DC into a 32-bit top-down DIB section, then RGB rows.
 #include "tools/automation/screenshot.h"
 
-#include "tools/automation/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "tools/automation/png_writer.h"
 #include "tools/automation/window_query.h"
 
@@ -33,8 +33,8 @@ std::optional<Image> CaptureScreenRect(const RECT& rect)
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
         return std::nullopt;
     }
-    ScreenDC screen;
-    MemoryDC memory(screen.get());
+    rt::ScreenDc screen;
+    rt::MemoryDc memory(screen.get());
     if (!screen.get() || !memory.get()) {
         return std::nullopt;
     }
@@ -46,12 +46,12 @@ std::optional<Image> CaptureScreenRect(const RECT& rect)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    OwnedGdiObject<HBITMAP> bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    rt::UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap.get() || !bits) {
         return std::nullopt;
     }
     {
-        ScopedSelection selection(memory.get(), bitmap.get());
+        rt::ScopedSelection selection(memory.get(), bitmap.get());
         if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY | CAPTUREBLT)) {
             return std::nullopt;
         }

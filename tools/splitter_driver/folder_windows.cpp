@@ -44,7 +44,7 @@ bool CloseFolderWindows(const std::wstring& folderName, DWORD timeoutMs)
     bool closed = true;
     for (HWND window : FolderWindows(folderName)) {
         // The browser's process holds whatever output its starter had; it must not outlive the window.
-        automation::UniqueHandle browser = automation::OpenProcessById(automation::WindowProcessId(window));
+        rt::UniqueHandle browser = automation::OpenProcessById(automation::WindowProcessId(window));
         automation::RequestClose(window);
         closed = automation::WaitForWindowGone(window, deadline.Remaining()) && closed;
         if (browser && WaitForSingleObject(browser.get(), deadline.Remaining()) != WAIT_OBJECT_0) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "commands/control_skin/control_skin.h"
+#include "runtime/win32/owned_handles.h"
 #include "tests/commands/control_skin/skin_test_support.h"
 
 namespace {
@@ -103,14 +104,10 @@ TEST(EditFrame, ALinkedUpDownGetsAWhiteLineDownTheEditBoxsEdge)
 // The group box's caption size in its own font, as the control measures it.
 SIZE CaptionSize(HWND group, const wchar_t* caption)
 {
-    HDC dc = GetDC(group);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(group, WM_GETFONT, 0, 0)));
+    rt::WindowDc dc(group);
+    rt::ScopedSelection font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(group, WM_GETFONT, 0, 0)));
     RECT measured{0, 0, 0, 0};
-    DrawTextW(dc, caption, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
-    if (previous) {
-        SelectObject(dc, previous);
-    }
-    ReleaseDC(group, dc);
+    DrawTextW(dc.get(), caption, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
     return SIZE{measured.right, measured.bottom};
 }
 
@@ -196,10 +193,8 @@ TEST_F(GroupBoxPixels, RightCaptionClearsOnlyUnderTheText)
 TEST_F(GroupBoxPixels, WithoutCaptionTheFrameRunsAtHalfALine)
 {
     HWND group = add(0, L"");
-    HDC dc = GetDC(group);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    ReleaseDC(group, dc);
+    GetTextMetricsW(rt::WindowDc(group).get(), &metrics);
     const int top = metrics.tmHeight / 2;
     automation::Image image = skin_test::Shot(group);
     ExpectGroupFrame(image, top);

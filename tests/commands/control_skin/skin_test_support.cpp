@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "commands/control_skin/control_skin.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace skin_test {
 namespace {
@@ -145,17 +146,17 @@ std::optional<automation::Image> Capture(HWND window)
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    HDC windowDc = GetWindowDC(window);
-    if (!windowDc || width <= 0 || height <= 0) {
+    rt::WindowDc windowDc(window, GetWindowDC(window));
+    if (!windowDc.get() || width <= 0 || height <= 0) {
         return std::nullopt;
     }
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(windowDc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    rt::UniqueBitmap bitmap(CreateDIBSection(windowDc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    rt::MemoryDc memory(windowDc.get());
+    rt::ScopedSelection selection(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, windowDc.get(), 0, 0, SRCCOPY);
     GdiFlush();
     automation::Image image{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 3)};
     const auto* pixel = static_cast<const uint8_t*>(bits);
@@ -164,10 +165,6 @@ std::optional<automation::Image> Capture(HWND window)
         image.rgb[i * 3 + 1] = pixel[1];
         image.rgb[i * 3 + 2] = pixel[0];
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    ReleaseDC(window, windowDc);
     return image;
 }
 

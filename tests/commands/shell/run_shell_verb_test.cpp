@@ -19,6 +19,7 @@
 #include "commands/shell/shell_library.h"
 #include "runtime/helper_table.h"
 #include "runtime/text_codec.h"
+#include "runtime/win32/owned_handles.h"
 #include "tools/automation/process.h"
 #include "tools/automation/wait.h"
 #include "tools/automation/window_query.h"
@@ -305,7 +306,7 @@ public:
     {
         for (int i = 0; i < 3; ++i) {
             saved_[i] = GetStdHandle(kWhich[i]);
-            SetStdHandle(kWhich[i], null_);
+            SetStdHandle(kWhich[i], null_.get());
         }
     }
     ~StandardHandlesToNull()
@@ -313,14 +314,13 @@ public:
         for (int i = 0; i < 3; ++i) {
             SetStdHandle(kWhich[i], saved_[i]);
         }
-        CloseHandle(null_);
     }
     StandardHandlesToNull(const StandardHandlesToNull&) = delete;
     StandardHandlesToNull& operator=(const StandardHandlesToNull&) = delete;
 
 private:
     static constexpr DWORD kWhich[3] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-    HANDLE null_;
+    rt::UniqueHandle null_;
     HANDLE saved_[3] = {};
 };
 

@@ -7,24 +7,19 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <memory>
 #include <vector>
 
 #include "commands/thread/start_thread.h"
 #include "commands/thread/thread_library.h"
 #include "runtime/helper_table.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace {
 
 constexpr DWORD kWaitMs = 10000;
 constexpr int kThreadLibraryNumber = 1;
 
-struct EventCloser {
-    void operator()(HANDLE event) const { CloseHandle(event); }
-};
-using UniqueEvent = std::unique_ptr<std::remove_pointer_t<HANDLE>, EventCloser>;
-
-UniqueEvent NewEvent() { return UniqueEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)); }
+rt::UniqueHandle NewEvent() { return rt::UniqueHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr)); }
 
 // What the test subs see; each test resets it.
 struct SubRecord {
@@ -139,8 +134,8 @@ protected:
     }
     void TearDown() override { SetEvent(release_.get()); }
 
-    UniqueEvent ran_ = NewEvent();
-    UniqueEvent release_ = NewEvent();
+    rt::UniqueHandle ran_ = NewEvent();
+    rt::UniqueHandle release_ = NewEvent();
 };
 
 TEST_F(StartThreadTest, RunsTheSubOnANewThreadWithItsParameter)
@@ -170,7 +165,7 @@ TEST_F(StartThreadTest, WithoutAHandleVariableNoHandleStaysOpen)
     DWORD before = HandleCount();
     ASSERT_NE(before, 0u) << "the handle count can be read";
     {
-        UniqueEvent probe = NewEvent();
+        rt::UniqueHandle probe = NewEvent();
         ASSERT_EQ(HandleCount(), before + 1) << "the count sees one more handle";
     }
     ASSERT_EQ(HandleCount(), before);
@@ -191,17 +186,17 @@ TEST_F(StartThreadTest, TheStoredHandleIsTheCallersAndGivesTheSubsExitCode)
     rt::ValueTriple reference = rt::IntVariableReference(&handleVariable);
     ASSERT_EQ(StartThread({SubArg(WaitForRelease), rt::MakeInt(77), reference}).low, 1u);
     ASSERT_NE(handleVariable, 0);
-    auto thread = reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable));
+    rt::UniqueHandle thread(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
 
     ASSERT_EQ(WaitForSingleObject(ran_.get(), kWaitMs), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(thread, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the sub still runs";
+    EXPECT_EQ(WaitForSingleObject(thread.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the sub still runs";
     SetEvent(release_.get());
-    ASSERT_EQ(WaitForSingleObject(thread, kWaitMs), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(thread.get(), kWaitMs), WAIT_OBJECT_0);
     DWORD exitCode = 0;
-    ASSERT_TRUE(GetExitCodeThread(thread, &exitCode));
+    ASSERT_TRUE(GetExitCodeThread(thread.get(), &exitCode));
     EXPECT_EQ(exitCode, 77u);
     EXPECT_EQ(HandleCount(), before + 1) << "the handle stays open until its owner closes it";
-    CloseHandle(thread);
+    thread.reset();
     EXPECT_EQ(HandleCountSettledAt(before), before);
 }
 
@@ -217,16 +212,16 @@ int32_t MarkSeen(int32_t parameter)
 
 TEST_F(StartThreadTest, ThreadsStartedTogetherKeepTheirOwnParameters)
 {
-    std::vector<HANDLE> threads;
+    std::vector<rt::UniqueHandle> threads;
     for (int32_t i = 0; i < static_cast<int32_t>(seen.size()); ++i) {
         int32_t handleVariable = 0;
         ASSERT_EQ(StartThread({SubArg(MarkSeen), rt::MakeInt(i), rt::IntVariableReference(&handleVariable)}).low,
                   1u);
-        threads.push_back(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
+        threads.emplace_back(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
     }
-    for (HANDLE thread : threads) {
-        EXPECT_EQ(WaitForSingleObject(thread, kWaitMs), WAIT_OBJECT_0);
-        CloseHandle(thread);
+    for (rt::UniqueHandle& thread : threads) {
+        EXPECT_EQ(WaitForSingleObject(thread.get(), kWaitMs), WAIT_OBJECT_0);
+        thread.reset();
     }
     for (size_t i = 0; i < seen.size(); ++i) {
         EXPECT_EQ(seen[i], 1) << "parameter " << i;

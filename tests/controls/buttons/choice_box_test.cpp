@@ -7,6 +7,7 @@
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 #include "tests/controls/buttons/buttons_fixture.h"
 #include "tests/runtime/window/window_test_support.h"
@@ -123,7 +124,8 @@ TEST_F(ChoiceBoxTest, LooksChangeTheStyleInPlace)
 TEST_F(ChoiceBoxTest, BackColourAnswersTheColourRequest)
 {
     Write(kCheckBox, kBackColour, static_cast<int32_t>(RGB(10, 20, 30)));
-    HDC dc = CreateCompatibleDC(nullptr);
+    rt::MemoryDc memory(nullptr);
+    HDC dc = memory.get();
     auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(UnitHandle(kWindowUnit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(UnitHandle(kCheckBox))));
@@ -132,7 +134,6 @@ TEST_F(ChoiceBoxTest, BackColourAnswersTheColourRequest)
     GetObjectW(brush, sizeof described, &described);
     EXPECT_EQ(described.lbColor, RGB(10, 20, 30));
     EXPECT_EQ(GetBkColor(dc), RGB(10, 20, 30));
-    DeleteDC(dc);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "runtime/memory.h"
 #include "runtime/text_codec.h"
 #include "runtime/unit_access.h"
+#include "runtime/win32/owned_handles.h"
 #include "tests/controls/buttons/buttons_fixture.h"
 #include "tests/runtime/window/window_test_support.h"
 
@@ -26,28 +27,22 @@ COLORREF PrintedPixel(HWND control, int x, int y)
 {
     RECT client;
     GetClientRect(control, &client);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    rt::ScreenDc screen;
+    rt::MemoryDc memory(screen.get());
+    rt::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    rt::ScopedSelection selection(memory.get(), bitmap.get());
+    HDC dc = memory.get();
     PatBlt(dc, 0, 0, client.right, client.bottom, WHITENESS);
     SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    COLORREF pixel = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixel;
+    return GetPixel(dc, x, y);
 }
 
 // The colour the control shows on the screen at (x, y), after a full repaint.
 COLORREF ScreenPixel(HWND control, int x, int y)
 {
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetDC(control);
-    COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(control, dc);
-    return pixel;
+    rt::WindowDc dc(control);
+    return GetPixel(dc.get(), x, y);
 }
 
 struct GroupBoxTest : ::testing::Test {
@@ -63,13 +58,13 @@ TEST_F(GroupBoxTest, UnitsInsideAreChildrenOfTheGroupBox)
 
 TEST_F(GroupBoxTest, AChildsColourRequestIsAnsweredByTheChild)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    rt::MemoryDc memory(nullptr);
+    HDC dc = memory.get();
     LRESULT answer = SendMessageW(UnitHandle(kGroup), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                   reinterpret_cast<LPARAM>(UnitHandle(kGroupCheck)));
     ASSERT_NE(answer, 0);
     EXPECT_EQ(BrushColour(answer), kGroupCheckColour);
     EXPECT_EQ(GetBkColor(dc), kGroupCheckColour);
-    DeleteDC(dc);
 }
 
 TEST_F(GroupBoxTest, AChildCheckBoxPaintsItsOwnBackColour)
@@ -81,11 +76,11 @@ TEST_F(GroupBoxTest, AChildCheckBoxPaintsItsOwnBackColour)
 
 TEST_F(GroupBoxTest, TheGroupBoxAnswersItsOwnColourRequestAndFillsItsInside)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    rt::MemoryDc memory(nullptr);
+    HDC dc = memory.get();
     LRESULT answer = SendMessageW(UnitHandle(kWindowUnit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                   reinterpret_cast<LPARAM>(UnitHandle(kGroup)));
     EXPECT_EQ(BrushColour(answer), kGroupColour);
-    DeleteDC(dc);
     EXPECT_EQ(ScreenPixel(UnitHandle(kGroup), 150, 100), kGroupColour);
 
     Write(kGroup, kBackColour, static_cast<int32_t>(RGB(1, 2, 3)));

@@ -25,6 +25,7 @@
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/text_codec.h"
 #include "runtime/unit_access.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "runtime/window/window_unit.h"
@@ -199,9 +200,8 @@ std::string InstalledFace()
     std::wstring face;
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &wanted, TakeTrueTypeFace, reinterpret_cast<LPARAM>(&face), 0);
-    ReleaseDC(nullptr, screen);
+    rt::ScreenDc screen;
+    EnumFontFamiliesExW(screen.get(), &wanted, TakeTrueTypeFace, reinterpret_cast<LPARAM>(&face), 0);
     return rt::GbkFromWide(face);
 }
 

@@ -7,7 +7,7 @@
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/unit_access.h"
-#include "runtime/window/owned_handles.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"

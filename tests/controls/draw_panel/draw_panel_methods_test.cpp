@@ -7,6 +7,7 @@
 
 #include "runtime/memory.h"
 #include "runtime/templates/unit_kinds.h"
+#include "runtime/win32/owned_handles.h"
 #include "tests/controls/draw_panel/board_test_support.h"
 
 namespace {
@@ -162,10 +163,9 @@ TEST_F(BoardMethodTest, AHiddenBoardShowsWhatWasDrawnOnItOnceShown)
     Write(kWide, kVisibleIndex, 1);
     HWND board = BoardHandle(kWide);
     UpdateWindow(board);
-    HDC screen = GetDC(board);
-    EXPECT_EQ(Rgb(GetPixel(screen, 100, 30)), kRed);
-    EXPECT_EQ(Rgb(GetPixel(screen, 100, 60)), 0x000000u);
-    ReleaseDC(board, screen);
+    rt::WindowDc screen(board);
+    EXPECT_EQ(Rgb(GetPixel(screen.get(), 100, 30)), kRed);
+    EXPECT_EQ(Rgb(GetPixel(screen.get(), 100, 60)), 0x000000u);
 }
 
 // A window over the board, as the busy label lies over the preview board during a split, keeps

@@ -18,6 +18,7 @@
 #include "runtime/start_runtime.h"
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/unit_access.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/runtime/window/window_test_support.h"
@@ -399,7 +400,8 @@ TEST_F(EditBoxTest, FontMembersChangeTheControlFont)
 TEST_F(EditBoxTest, ColourRequestsAnswerWithTheBoxColours)
 {
     HWND text = UnitHandle(kTextBox);
-    HDC dc = CreateCompatibleDC(nullptr);
+    rt::MemoryDc memory(nullptr);
+    HDC dc = memory.get();
     auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(text), WM_CTLCOLOREDIT,
                                                        reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)));
     ASSERT_TRUE(brush);
@@ -417,7 +419,6 @@ TEST_F(EditBoxTest, ColourRequestsAnswerWithTheBoxColours)
     GetObjectW(brush, sizeof look, &look);
     EXPECT_EQ(look.lbColor, 0x123456u);
     EXPECT_EQ(GetBkColor(dc), 0x123456u);
-    DeleteDC(dc);
 }
 
 TEST_F(EditBoxTest, EnterBreaksTheLineOfAWritableMultiLineBoxOnly)

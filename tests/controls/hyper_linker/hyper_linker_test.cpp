@@ -20,6 +20,7 @@
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/text_codec.h"
 #include "runtime/unit_access.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
 #include "tests/controls/hyper_linker/recording_browser.h"
@@ -114,10 +115,10 @@ int CountColour(HWND link, COLORREF colour)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageW(link, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    rt::MemoryDc memory(nullptr);
+    rt::UniqueBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    rt::ScopedSelection selection(memory.get(), bitmap.get());
+    SendMessageW(link, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
     GdiFlush();
     const uint32_t wanted = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
     int count = 0;
@@ -125,9 +126,6 @@ int CountColour(HWND link, COLORREF colour)
     for (int i = 0; i < kWidth * kHeight; ++i) {
         count += (pixels[i] & 0xffffff) == wanted;
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     return count;
 }
 

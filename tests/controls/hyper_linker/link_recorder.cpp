@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "runtime/win32/owned_handles.h"
+
 namespace {
 
 constexpr wchar_t kRecordVariable[] = L"ZORVI_LINK_RECORD";
@@ -19,15 +21,15 @@ std::wstring RecordPath()
 bool WriteRecord(const std::wstring& path, const std::wstring& text)
 {
     std::wstring partial = path + L".part";
-    HANDLE file =
-        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    rt::UniqueHandle file(
+        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     DWORD written = 0;
     DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    bool complete = WriteFile(file, text.data(), size, &written, nullptr) && written == size;
-    CloseHandle(file);
+    bool complete = WriteFile(file.get(), text.data(), size, &written, nullptr) && written == size;
+    file.reset();
     return complete && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 

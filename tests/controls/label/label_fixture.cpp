@@ -4,6 +4,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 #include "runtime/window/unit_kind_registry.h"
 #include "runtime/window/window_lifetime.h"
@@ -78,9 +79,10 @@ Capture CaptureLabel()
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    rt::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    rt::MemoryDc memory(nullptr);
+    rt::ScopedSelection selection(memory.get(), bitmap.get());
+    HDC dc = memory.get();
     PatBlt(dc, 0, 0, capture.width, capture.height, WHITENESS);
     SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     GdiFlush();
@@ -89,9 +91,6 @@ Capture CaptureLabel()
     for (uint32_t& pixel : capture.pixels) {
         pixel &= 0x00ffffff;
     }
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
     return capture;
 }
 

@@ -8,6 +8,7 @@
 #include "fixtures.h"
 #include "pictures/decoding/picture_decode.h"
 #include "pictures/decoding/picture_render.h"
+#include "runtime/win32/owned_handles.h"
 
 namespace pictures {
 namespace {
@@ -37,14 +38,14 @@ RgbImage BitmapRgb(HBITMAP bitmap)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<uint8_t> bgra(static_cast<size_t>(size.cx) * size.cy * 4);
-    ScreenDc screen;
+    rt::ScreenDc screen;
     EXPECT_EQ(GetDIBits(screen.get(), bitmap, 0, size.cy, bgra.data(), &info, DIB_RGB_COLORS), size.cy);
     RgbImage image{size.cx, size.cy, {}};
     for (size_t i = 0; i < bgra.size(); i += 4) image.rgb.insert(image.rgb.end(), {bgra[i + 2], bgra[i + 1], bgra[i]});
     return image;
 }
 
-OwnedBitmap FixtureBitmap(const std::string& name)
+rt::UniqueBitmap FixtureBitmap(const std::string& name)
 {
     std::vector<uint8_t> data = ReadFixture(name);
     return PictureToBitmap(data.data(), static_cast<std::ptrdiff_t>(data.size()));
@@ -61,12 +62,11 @@ class Board {
 public:
     Board(int width, int height, COLORREF fill)
         : bitmap_(CreateCompatibleBitmap(screen_.get(), width, height)), dc_(screen_.get()),
-          selection_(std::make_unique<ScopedSelection>(dc_.get(), bitmap_.get()))
+          selection_(std::make_unique<rt::ScopedSelection>(dc_.get(), bitmap_.get()))
     {
         RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_.get(), &all, brush);
-        DeleteObject(brush);
+        rt::UniqueBrush brush(CreateSolidBrush(fill));
+        FillRect(dc_.get(), &all, brush.get());
     }
     HDC dc() const { return dc_.get(); }
     // The pixels, once drawing is over (the bitmap leaves the context).
@@ -77,17 +77,17 @@ public:
     }
 
 private:
-    ScreenDc screen_;
-    OwnedBitmap bitmap_;
-    MemoryDc dc_;
-    std::unique_ptr<ScopedSelection> selection_;
+    rt::ScreenDc screen_;
+    rt::UniqueBitmap bitmap_;
+    rt::MemoryDc dc_;
+    std::unique_ptr<rt::ScopedSelection> selection_;
 };
 
 class PictureToBitmapMatchesReference : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(PictureToBitmapMatchesReference, PixelForPixel)
 {
-    OwnedBitmap bitmap = FixtureBitmap(GetParam());
+    rt::UniqueBitmap bitmap = FixtureBitmap(GetParam());
     ASSERT_NE(bitmap, nullptr);
     EXPECT_TRUE(SameImage(BitmapRgb(bitmap.get()), ReadReference(GetParam())));
 }
@@ -108,7 +108,7 @@ TEST(PictureToBitmap, ColourRowsArePaddedAtEveryWidth)
 {
     for (int width = 1; width <= 8; ++width) {
         std::vector<uint8_t> bmp = testing::HandMadeBmp(24, width, 3);
-        OwnedBitmap bitmap = PictureToBitmap(bmp.data(), static_cast<std::ptrdiff_t>(bmp.size()));
+        rt::UniqueBitmap bitmap = PictureToBitmap(bmp.data(), static_cast<std::ptrdiff_t>(bmp.size()));
         ASSERT_NE(bitmap, nullptr) << "width " << width;
         EXPECT_TRUE(SameImage(BitmapRgb(bitmap.get()), testing::HandMadeBmpPixels(24, width, 3))) << "width " << width;
     }
@@ -123,7 +123,7 @@ TEST(PictureToBitmap, RefusesWhatDoesNotDecode)
 
 TEST(RenderPicture, SmallGifFrameAtTheTopLeftOfABlackScreen)
 {
-    OwnedBitmap bitmap = FixtureBitmap("gif_small_frame.gif");
+    rt::UniqueBitmap bitmap = FixtureBitmap("gif_small_frame.gif");
     ASSERT_NE(bitmap, nullptr);
     RgbImage pixels = BitmapRgb(bitmap.get());
     ASSERT_EQ(pixels.width, 50);

@@ -9,6 +9,7 @@
 #include "commands/core/core_library.h"
 #include "runtime/program_templates.h"
 #include "runtime/unit_access.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/window/window_lifetime.h"
 #include "runtime/window/window_look.h"
 #include "runtime/window/window_unit.h"
@@ -97,33 +98,27 @@ rt::WindowRecord MakeWindow(std::vector<uint8_t> picture)
     return window;
 }
 
+rt::UniqueBitmap ScreenBitmap(int width, int height)
+{
+    rt::ScreenDc screen;
+    return rt::UniqueBitmap(CreateCompatibleBitmap(screen.get(), width, height));
+}
+
 // The window's background as it paints it, read back from an off-screen copy.
 class ErasedBackground {
 public:
     explicit ErasedBackground(HWND window)
+        : dc_(nullptr), bitmap_(ScreenBitmap(kWidth, kHeight)), selection_(dc_.get(), bitmap_.get())
     {
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, kWidth, kHeight);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0);
+        SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_.get()), 0);
     }
-    ~ErasedBackground()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    ErasedBackground(const ErasedBackground&) = delete;
-    ErasedBackground& operator=(const ErasedBackground&) = delete;
 
-    COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+    COLORREF at(int x, int y) const { return GetPixel(dc_.get(), x, y); }
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    rt::MemoryDc dc_;
+    rt::UniqueBitmap bitmap_;
+    rt::ScopedSelection selection_;
 };
 
 struct WindowBackgroundTest : ::testing::Test {
