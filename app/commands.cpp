@@ -5,7 +5,7 @@
 namespace app {
 namespace {
 
-using rt::CoreCommand;
+using rt::commands::CoreCommand;
 
 // What ConvertToJpeg answers when it wrote the JPEG file.
 constexpr int32_t kConverted = 1;

@@ -73,8 +73,8 @@ bool IsHost(std::string_view host)
 std::vector<NoticeLink> NoticeLinks(std::string_view notice)
 {
     std::vector<NoticeLink> links;
-    for (std::string_view line : rt::SplitParts(notice, "\r\n", kLinkCount)) {
-        std::vector<std::string_view> fields = rt::SplitParts(line, "|", kAllParts);
+    for (std::string_view line : rt::commands::SplitParts(notice, "\r\n", kLinkCount)) {
+        std::vector<std::string_view> fields = rt::commands::SplitParts(line, "|", kAllParts);
         if (fields.size() < 2) {
             break;
         }
@@ -105,7 +105,7 @@ bool IsWebAddress(std::string_view address)
 std::string NoticeHostOf(std::string_view iniText)
 {
     bool inNoticeSection = false;
-    for (std::string_view line : rt::SplitParts(iniText, "\n", kAllParts)) {
+    for (std::string_view line : rt::commands::SplitParts(iniText, "\n", kAllParts)) {
         line = Trimmed(line);
         if (!line.empty() && line.front() == '[') {
             inNoticeSection = line.back() == ']' && EqualsIgnoringCase(Trimmed(line.substr(1, line.size() - 2)), "notice");

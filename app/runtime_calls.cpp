@@ -54,7 +54,7 @@ rt::ValueTriple Arg(const ByteSet& bytes) { return bytes.triple(); }
 rt::ValueTriple ByteSetArg(const void* byteSet) { return rt::MakePointerValue(byteSet, rt::kByteSet); }
 rt::ValueTriple SubArg(const void* sub) { return rt::MakePointerValue(sub, rt::kSubPtr); }
 
-rt::ValueTriple CallCore(rt::CoreCommand command, std::initializer_list<rt::ValueTriple> args)
+rt::ValueTriple CallCore(rt::commands::CoreCommand command, std::initializer_list<rt::ValueTriple> args)
 {
     rt::CommandRoutine routine = LibraryRoutine(data::kCoreLibraryNumber, static_cast<uint32_t>(command));
     std::vector<rt::ValueTriple> array = ArgumentArray(args);

@@ -79,7 +79,7 @@ rt::ValueTriple SubArg(const void* sub);
 inline rt::ValueTriple Omitted() { return {}; }
 
 // A command of the core library's table; the caller owns a text or byte set result.
-rt::ValueTriple CallCore(rt::CoreCommand command, std::initializer_list<rt::ValueTriple> args);
+rt::ValueTriple CallCore(rt::commands::CoreCommand command, std::initializer_list<rt::ValueTriple> args);
 // The command at a position of another library's command table (data/program_libraries.h).
 rt::ValueTriple CallLibrary(data::LibraryNumber library, uint32_t position,
                             std::initializer_list<rt::ValueTriple> args);

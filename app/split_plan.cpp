@@ -83,7 +83,7 @@ CutRect CellCut(const SplitPlan& plan, int32_t row, int32_t column)
 
 int32_t CountCeiling(double value)
 {
-    int32_t whole = rt::IntegerPartOf(value);
+    int32_t whole = rt::commands::IntegerPartOf(value);
     return std::fabs(whole - value) > kWholeNumberTolerance ? whole + 1 : whole;
 }
 

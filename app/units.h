@@ -39,9 +39,9 @@ namespace pw = data::preview_window;
 inline constexpr Unit kMainWindow{mw::kId, 0, rt::kWindowKind};
 inline constexpr Unit kOpenDialog{mw::kId, mw::kOpenDialog, rt::kCommonDlgKind};   // 通用对话框1
 inline constexpr Unit kSaveDialog{mw::kId, mw::kSaveDialog, rt::kCommonDlgKind};   // 通用对话框2
-inline constexpr Unit kPreviewBoard{mw::kId, mw::kPreviewBoard, rt::kDrawPanelKind};  // 画板3
-inline constexpr Unit kPictureBoard{mw::kId, mw::kPictureBoard, rt::kDrawPanelKind};  // 画板1
-inline constexpr Unit kCellBoard{mw::kId, mw::kCellBoard, rt::kDrawPanelKind};        // 画板2
+inline constexpr Unit kPreviewBoard{mw::kId, mw::kPreviewBoard, rt::kBoardKind};  // 画板3
+inline constexpr Unit kPictureBoard{mw::kId, mw::kPictureBoard, rt::kBoardKind};  // 画板1
+inline constexpr Unit kCellBoard{mw::kId, mw::kCellBoard, rt::kBoardKind};        // 画板2
 inline constexpr Unit kRowsEdit{mw::kId, mw::kRowsEdit, rt::kEditBoxKind};               // 编辑框1
 inline constexpr Unit kColumnsEdit{mw::kId, mw::kColumnsEdit, rt::kEditBoxKind};         // 编辑框2
 inline constexpr Unit kPieceWidthEdit{mw::kId, mw::kPieceWidthEdit, rt::kEditBoxKind};   // 编辑框3

@@ -8,7 +8,7 @@
 #include "commands/thread/thread_library.h"
 #include "commands/xp_style/xp_style_library.h"
 #include "controls/html_viewer/html_view_library.h"
-#include "controls/units/core_library.h"
+#include "controls/core_library/core_library.h"
 #include "data/constant_data.h"
 #include "data/program_libraries.h"
 #include "data/template_block.h"
@@ -20,8 +20,8 @@ namespace {
 
 // In library-number order (data/program_libraries.h).
 const LibraryDescription* const kLibraries[] = {
-    &kCoreLibrary,  &kThreadLibrary,   &pictures::kImageConversionLibrary, &kXpStyleLibrary,
-    &kShellLibrary, &kHtmlViewLibrary, &kInternetLibrary,                  &kSpecialFunctionsLibrary,
+    &rt::units::kCoreLibrary,  &rt::commands::kThreadLibrary,   &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
+    &rt::commands::kShellLibrary, &rt::units::kHtmlViewLibrary, &rt::commands::kInternetLibrary,                  &rt::commands::kSpecialFunctionsLibrary,
 };
 static_assert(std::size(kLibraries) == data::kLibraryCount);
 

@@ -2,7 +2,7 @@
 
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr int kMaxCaption = 256;
@@ -71,4 +71,4 @@ void DrawChoiceCaption(HDC dc, HWND window, const RECT& area, const SkinState& s
     }
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -6,7 +6,7 @@
 
 #include "commands/control_skin/skin_record.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 enum class CaptionDefault { kCentred, kLeft };
 
@@ -23,4 +23,4 @@ void DrawChoiceCaption(HDC dc, HWND window, const RECT& area, const SkinState& s
 // The font the control draws with: its own, or the context's when it has none.
 HFONT ControlFont(HWND window);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

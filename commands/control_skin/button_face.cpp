@@ -4,7 +4,7 @@
 
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr COLORREF kDisabledFace = RGB(245, 244, 234);
@@ -112,4 +112,4 @@ void DrawArrow(HDC dc, const RECT& area, ArrowDirection direction, const FaceLoo
     FillGradientIn(dc, bounds, StateGradient(scheme, GradientUse::kArrow, ArrowState(look)), region.get());
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -7,7 +7,7 @@
 
 #include "commands/control_skin/skin_colours.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 struct FaceLook {
     bool disabled = false;
@@ -28,4 +28,4 @@ enum class ArrowDirection { kUp, kDown, kLeft, kRight };
 // A small solid triangle centred in the area, filled with the arrow gradient of the state.
 void DrawArrow(HDC dc, const RECT& area, ArrowDirection direction, const FaceLook& look, int scheme);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -1,6 +1,6 @@
 #include "commands/control_skin/choice_layout.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr LONG_PTR kLeftText = 0x20;
@@ -38,4 +38,4 @@ ChoiceLayout LayOutChoice(const RECT& client, LONG_PTR style, const ChoiceMetric
     return layout;
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 struct ChoiceMetrics {
     int boxSize;
@@ -26,4 +26,4 @@ struct ChoiceLayout {
 
 ChoiceLayout LayOutChoice(const RECT& client, LONG_PTR style, const ChoiceMetrics& metrics);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -3,7 +3,7 @@
 #include "commands/control_skin/skin_colours.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 void DrawControlFrame(HDC dc, const RECT& outer, bool disabled, bool readOnly, int scheme)
 {
@@ -12,4 +12,4 @@ void DrawControlFrame(HDC dc, const RECT& outer, bool disabled, bool readOnly, i
     FrameColour(dc, Inset(outer, 1), disabled || readOnly ? face : GetSysColor(COLOR_WINDOW));
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 void DrawControlFrame(HDC dc, const RECT& outer, bool disabled, bool readOnly, int scheme);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -3,7 +3,7 @@
 // one of three colour schemes. The XP-style library's SetXpStyle switches it on and off.
 #pragma once
 
-namespace rt {
+namespace rt::commands {
 
 enum SkinScheme : int { kSkinBlue = 1, kSkinOlive = 2, kSkinSilver = 3 };
 
@@ -16,4 +16,4 @@ int SwitchSkinOn(int scheme);
 // Nonzero when a hook was removed; 0 when the skin was not on.
 int SwitchSkinOff();
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -6,7 +6,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr COLORREF kOutline = RGB(24, 81, 132);
@@ -71,4 +71,4 @@ void PaintCheckBox(const SkinRecord& record, PaintSurface& surface, int scheme)
     surface.copyToWindow(client);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

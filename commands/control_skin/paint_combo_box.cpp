@@ -8,7 +8,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr int kFrameWidth = 2;
@@ -65,4 +65,4 @@ void PaintDropDownList(const SkinRecord& record, PaintSurface& surface, int sche
     surface.copyToWindow(all, Inset(all, 1));
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

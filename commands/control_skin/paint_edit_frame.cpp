@@ -4,7 +4,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr int kFrameWidth = 2;
@@ -36,4 +36,4 @@ void PaintEditFrame(const SkinRecord& record, PaintSurface& surface, int scheme)
     surface.copyToWindow(all, Inset(all, kFrameWidth));
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -6,7 +6,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr COLORREF kFrame = RGB(191, 184, 191);
@@ -101,4 +101,4 @@ void PaintGroupBox(const SkinRecord& record, PaintSurface& surface)
     surface.copyToWindow(client);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

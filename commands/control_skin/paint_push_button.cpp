@@ -5,7 +5,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr COLORREF kGreyCaption = RGB(165, 162, 148);
@@ -42,4 +42,4 @@ void PaintPushButton(const SkinRecord& record, PaintSurface& surface, int scheme
     surface.copyToWindow(client);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -5,7 +5,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr COLORREF kRing = RGB(33, 85, 132);
@@ -69,4 +69,4 @@ void PaintRadioButton(const SkinRecord& record, PaintSurface& surface, int schem
     surface.copyToWindow(client);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

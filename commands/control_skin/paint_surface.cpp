@@ -1,6 +1,6 @@
 #include "commands/control_skin/paint_surface.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr DWORD kWindowContextFlags = DCX_WINDOW | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN;
@@ -56,4 +56,4 @@ void PaintSurface::copyToWindow(const RECT& part, const RECT& keep)
     RestoreDC(windowDc, saved);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

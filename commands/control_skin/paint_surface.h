@@ -10,7 +10,7 @@
 
 #include "runtime/win32/owned_handles.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 class PaintSurface {
 public:
@@ -42,4 +42,4 @@ private:
     RECT clientArea_{0, 0, 0, 0};
 };
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -5,7 +5,7 @@
 #include "commands/control_skin/painters.h"
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 struct Half {
@@ -50,4 +50,4 @@ void PaintUpDown(const SkinRecord& record, PaintSurface& surface, int scheme)
     surface.copyToWindow(client);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -5,7 +5,7 @@
 #include "commands/control_skin/paint_surface.h"
 #include "commands/control_skin/skin_record.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // Push buttons, and check boxes and radio buttons with the push-like style.
 void PaintPushButton(const SkinRecord& record, PaintSurface& surface, int scheme);
@@ -22,4 +22,4 @@ void PaintComboBox(const SkinRecord& record, PaintSurface& surface, int scheme);
 void PaintDropDownList(const SkinRecord& record, PaintSurface& surface, int scheme);
 void PaintUpDown(const SkinRecord& record, PaintSurface& surface, int scheme);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

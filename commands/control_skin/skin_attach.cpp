@@ -8,7 +8,7 @@
 #include "commands/control_skin/skin_procedure.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr UINT kRedrawFlags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW;
@@ -174,4 +174,4 @@ void RememberParentColours(HWND window, HDC dc)
     }
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

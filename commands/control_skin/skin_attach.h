@@ -5,7 +5,7 @@
 
 #include "commands/control_skin/skin_record.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // Takes the window over when the skin knows its kind and has not taken it already: a record with
 // the state read from the window, the skin's procedure in place of the window's own, a redraw.
@@ -21,4 +21,4 @@ void DetachSkin(SkinRecord* record, bool redraw);
 // colour and the text colour in the window's record. The context's colours are left as they were.
 void RememberParentColours(HWND window, HDC dc);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

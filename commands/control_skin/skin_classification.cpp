@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr DWORD kButtonTypeMask = 0x0f;
@@ -117,4 +117,4 @@ std::optional<SkinKind> SkinnedKindOf(HWND window)
     return kind;
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

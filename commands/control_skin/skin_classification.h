@@ -8,7 +8,7 @@
 
 #include "commands/control_skin/skin_record.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // What the classification looks at.
 struct ControlFacts {
@@ -28,4 +28,4 @@ bool IsButtonKind(SkinKind kind);
 // The kind to skin the window as, or nothing when the window keeps its own look.
 std::optional<SkinKind> SkinnedKindOf(HWND window);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

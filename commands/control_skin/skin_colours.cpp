@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr int kSchemes = 3;
@@ -89,4 +89,4 @@ COLORREF Darker(COLORREF colour, COLORREF amount)
 
 COLORREF ButtonFace() { return GetSysColor(COLOR_BTNFACE); }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

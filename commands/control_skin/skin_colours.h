@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // Four corners of a gradient: top-left, top-right, bottom-left, bottom-right.
 struct Gradient {
@@ -43,4 +43,4 @@ const Gradient& StateGradient(int scheme, GradientUse use, GradientState state);
 COLORREF Darker(COLORREF colour, COLORREF amount);
 COLORREF ButtonFace();
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -1,6 +1,6 @@
 #include "commands/control_skin/skin_drawing.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 TRIVERTEX Vertex(LONG x, LONG y, COLORREF colour)
@@ -73,4 +73,4 @@ void DrawRing(HDC dc, const RECT& bounds, COLORREF pen)
     Ellipse(dc, bounds, pen, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

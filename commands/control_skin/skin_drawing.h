@@ -8,7 +8,7 @@
 #include "commands/control_skin/skin_colours.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // The context's state (clipping, selections, colours) saved and restored with the scope.
 class SavedContext {
@@ -45,4 +45,4 @@ void DrawDisc(HDC dc, const RECT& bounds, COLORREF pen, COLORREF fill);
 // An ellipse's outline only.
 void DrawRing(HDC dc, const RECT& bounds, COLORREF pen);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -2,7 +2,7 @@
 
 #include "commands/control_skin/painters.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 void PaintSkinned(const SkinRecord& record, int scheme)
 {
@@ -26,4 +26,4 @@ void PaintSkinned(const SkinRecord& record, int scheme)
     }
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -4,9 +4,9 @@
 
 #include "commands/control_skin/skin_record.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 // Nothing happens for a hidden window or when GDI cannot make the bitmap.
 void PaintSkinned(const SkinRecord& record, int scheme);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

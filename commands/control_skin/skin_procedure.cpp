@@ -15,7 +15,7 @@
 #include "commands/control_skin/skin_switch.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 constexpr WPARAM kAnyMouseButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
@@ -295,4 +295,4 @@ LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     return OnSkinnedMessage(*record, message, wParam, lParam);
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 LRESULT CALLBACK SkinWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

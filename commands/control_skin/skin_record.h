@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 
 enum class SkinKind : int {
     kPushButton = 0,
@@ -70,4 +70,4 @@ void FreeSkinRecord(SkinRecord* record);
 size_t SkinRecordCount();
 size_t SkinRecordCountOf(HWND window);
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

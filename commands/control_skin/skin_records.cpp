@@ -3,7 +3,7 @@
 #include <mutex>
 #include <new>
 
-namespace rt::skin {
+namespace rt::commands::skin {
 namespace {
 
 // Windows of one thread are skinned, but a window of another thread may be destroyed while the
@@ -76,4 +76,4 @@ size_t SkinRecordCountOf(HWND window)
     return count;
 }
 
-}  // namespace rt::skin
+}  // namespace rt::commands::skin

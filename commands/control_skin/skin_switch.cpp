@@ -12,7 +12,7 @@
 #include "commands/control_skin/skin_colours.h"
 #include "commands/control_skin/skin_record.h"
 
-namespace rt {
+namespace rt::commands {
 namespace skin {
 namespace {
 
@@ -86,4 +86,4 @@ int SwitchSkinOff()
     return removed ? 1 : 0;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

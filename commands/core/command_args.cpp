@@ -4,7 +4,7 @@
 
 #include "runtime/owned_values.h"
 
-namespace rt {
+namespace rt::commands {
 
 const ValueTriple& CommandArgs::operator[](int index) const
 {
@@ -31,4 +31,4 @@ void SetByteSetResult(ValueTriple* result, const void* data, size_t size)
     *result = MakePointerValue(NewByteSet(data, size), kByteSet);
 }
 
-}  // namespace rt
+}  // namespace rt::commands

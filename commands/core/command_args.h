@@ -9,7 +9,7 @@
 #include "runtime/numeric_values.h"
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // The argument list of one call; an argument past the end reads as omitted.
 class CommandArgs {
@@ -35,4 +35,4 @@ bool LogicalOf(const ValueTriple& value);
 void SetTextResult(ValueTriple* result, std::string_view text);
 void SetByteSetResult(ValueTriple* result, const void* data, size_t size);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -4,7 +4,7 @@
 #include <array>
 #include <atomic>
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 constexpr std::array kForwarded{
@@ -40,4 +40,4 @@ CommandRoutine RegisteredRoutine(CoreCommand command)
     return InTable(command) ? registered[static_cast<size_t>(command)].load() : nullptr;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

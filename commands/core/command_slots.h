@@ -6,7 +6,7 @@
 #include "commands/core/core_command_ids.h"
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 
 // True when the command's table entry forwards to a registered routine.
 bool IsForwardedCommand(CoreCommand command);
@@ -25,4 +25,4 @@ void ForwardCommand(ValueTriple* result, int argCount, ValueTriple* args)
     if (CommandRoutine routine = RegisteredRoutine(command)) routine(result, argCount, args);
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -7,7 +7,7 @@
 #include "runtime/number_text.h"
 #include "commands/core/value_text.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 // Bytes of the value's binary form in the triple: 0 for types that have none.
@@ -77,4 +77,4 @@ void ToByteSetCommand(ValueTriple* result, int argCount, ValueTriple* args)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::commands

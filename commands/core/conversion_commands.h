@@ -3,7 +3,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // A new text: a number in decimal, a copy of a text, a byte set's bytes up to its first zero, a
 // logical or date-time in its text form; the empty text for anything else.
@@ -14,4 +14,4 @@ void ToNumberCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // A new byte set: a text's bytes without the terminator, a value's binary bytes, a copy of a byte set.
 void ToByteSetCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

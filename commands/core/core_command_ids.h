@@ -1,7 +1,7 @@
 // The core library's commands, numbered by their place in its command table.
 #pragma once
 
-namespace rt {
+namespace rt::commands {
 
 enum class CoreCommand : int {
     kOpenLink = 0,
@@ -46,4 +46,4 @@ enum class CoreCommand : int {
 
 inline constexpr int kCoreCommandCount = 36;
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -3,7 +3,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // path: true when the file was deleted.
 void DeleteFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
@@ -17,4 +17,4 @@ void WriteFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // path: the file's bytes, or the empty byte set when it cannot be read.
 void ReadFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

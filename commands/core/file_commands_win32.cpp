@@ -10,7 +10,7 @@
 #include "runtime/trace.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 bool WriteAll(HANDLE file, const uint8_t* data, size_t size)
@@ -110,4 +110,4 @@ void ReadFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
     result->setPointer(ReadWholeFile(file.get()));
 }
 
-}  // namespace rt
+}  // namespace rt::commands

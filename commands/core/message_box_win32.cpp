@@ -7,7 +7,7 @@
 #include "commands/core/window_commands.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 constexpr UINT kSystemModal = 0x1000;
@@ -28,4 +28,4 @@ void MessageBoxCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakeInt(pressed - 1);
 }
 
-}  // namespace rt
+}  // namespace rt::commands

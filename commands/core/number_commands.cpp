@@ -4,7 +4,7 @@
 
 #include "commands/core/command_args.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 // A fraction closer than this to 1 is taken for a rounding error of a whole number.
@@ -29,4 +29,4 @@ void AbsoluteValueCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakeDouble(std::fabs(DoubleOf(CommandArgs(argCount, args)[0]).value_or(0.0)));
 }
 
-}  // namespace rt
+}  // namespace rt::commands

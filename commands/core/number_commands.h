@@ -5,7 +5,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // The largest integer not above the value, after a value within 1e-12 of the next whole number
 // away from zero has been snapped to it. Held to the 32-bit range; NaN gives 0.
@@ -16,4 +16,4 @@ void IntegerPartCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // double: its magnitude.
 void AbsoluteValueCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

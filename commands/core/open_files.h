@@ -5,7 +5,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // path, [access 1..6, default 3], [sharing 1..4, default 1]: a new file number, or 0.
 void OpenFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
@@ -19,4 +19,4 @@ void CloseFileCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // Closes every open file; their numbers become unknown.
 void CloseAllOpenFiles();
 
-}  // namespace rt
+}  // namespace rt::commands

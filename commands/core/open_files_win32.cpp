@@ -13,7 +13,7 @@
 #include "runtime/trace.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 // One open file. Its lock keeps one call's writes and position together when threads share it.
@@ -141,4 +141,4 @@ void CloseFileCommand(ValueTriple* result, int argCount, ValueTriple* args)
 
 void CloseAllOpenFiles() { Files().Clear(); }
 
-}  // namespace rt
+}  // namespace rt::commands

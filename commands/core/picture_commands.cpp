@@ -6,7 +6,7 @@
 #include "pictures/decoding/picture_decode.h"
 #include "pictures/decoding/picture_list.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 pictures::OwnedPicture Decode(const ValueTriple& source)
@@ -34,4 +34,4 @@ void UnloadPictureCommand(ValueTriple*, int argCount, ValueTriple* args)
     pictures::UnregisterPicture(*handle);
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -9,7 +9,7 @@
 #include "runtime/memory.h"
 #include "runtime/owned_values.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 size_t CountOf(const ValueTriple& value, size_t length)
@@ -70,4 +70,4 @@ void SplitTextCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakePointerValue(NewTextArray(SplitParts(TextOf(in[0]), delimiter, most)), kText | kArrayBit);
 }
 
-}  // namespace rt
+}  // namespace rt::commands

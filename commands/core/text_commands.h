@@ -3,7 +3,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // text, count: the first or last count bytes; a count of 0 or less gives the empty text.
 void LeftTextCommand(ValueTriple* result, int argCount, ValueTriple* args);
@@ -14,4 +14,4 @@ void FindTextReverseCommand(ValueTriple* result, int argCount, ValueTriple* args
 // text, [delimiter ","], [most parts]: an array of new texts.
 void SplitTextCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -1,6 +1,6 @@
 #include "commands/core/text_scan.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 size_t CharacterLength(unsigned char lead) { return lead >= 0x80 ? 2 : 1; }
@@ -63,4 +63,4 @@ std::vector<std::string_view> SplitParts(std::string_view text, std::string_view
     return parts;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rt {
+namespace rt::commands {
 
 // The 0-based position of the last match of sought lying wholly in text; nothing when there is
 // none. An empty sought matches at 0 in a non-empty text. With ignoreCase the case of ASCII
@@ -19,4 +19,4 @@ std::optional<size_t> FindLastMatch(std::string_view text, std::string_view soug
 // delimiter gives the whole (non-empty) text as the only part.
 std::vector<std::string_view> SplitParts(std::string_view text, std::string_view delimiter, size_t maxParts);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -4,7 +4,7 @@
 #include "runtime/date_time_text.h"
 #include "runtime/real_text.h"
 
-namespace rt {
+namespace rt::commands {
 
 std::optional<std::string> ValueText(const ValueTriple& value)
 {
@@ -32,4 +32,4 @@ std::optional<std::string> ValueText(const ValueTriple& value)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -6,10 +6,10 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // A text's bytes, a number in decimal (byte as unsigned, short, integer and long signed, reals as
 // RealText), a logical or a date-time in its text form; nothing for any other type.
 std::optional<std::string> ValueText(const ValueTriple& value);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -3,7 +3,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // window, [owner window], [modal]: true when the runtime loaded the window.
 void LoadWindowCommand(ValueTriple* result, int argCount, ValueTriple* args);
@@ -21,4 +21,4 @@ void SleepCommand(ValueTriple* result, int argCount, ValueTriple* args);
 // Ignore 4, Yes 5, No 6.
 void MessageBoxCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -6,7 +6,7 @@
 #include "runtime/runtime_service.h"
 #include "runtime/window/unit_destruction.h"
 
-namespace rt {
+namespace rt::commands {
 
 void LoadWindowCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
@@ -43,4 +43,4 @@ void SleepCommand(ValueTriple*, int argCount, ValueTriple* args)
     ::Sleep(milliseconds < 0 ? 0 : static_cast<DWORD>(milliseconds));
 }
 
-}  // namespace rt
+}  // namespace rt::commands

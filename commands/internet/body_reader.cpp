@@ -7,7 +7,7 @@
 #include "runtime/memory.h"
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 struct FreeMemDeleter {
@@ -129,4 +129,4 @@ void* ReadBody(BodySource& source, uint32_t readSize)
     return body.Release();
 }
 
-}  // namespace rt
+}  // namespace rt::commands

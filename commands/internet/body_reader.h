@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace rt {
+namespace rt::commands {
 
 // The notice is a few hundred bytes. A server that sends more than this (an endless body) ends the
 // transfer here with what has arrived, instead of growing the buffer until the program's memory is gone.
@@ -36,4 +36,4 @@ public:
 // the empty byte set, when there were none), owned by the caller.
 void* ReadBody(BodySource& source, uint32_t readSize);
 
-}  // namespace rt
+}  // namespace rt::commands

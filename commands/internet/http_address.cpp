@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 std::string_view BeforeFragment(std::string_view text) { return text.substr(0, text.find('#')); }
@@ -75,4 +75,4 @@ std::optional<HttpAddress> SplitHttpAddress(std::string_view url)
     return address;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

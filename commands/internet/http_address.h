@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace rt::commands {
 
 struct HttpAddress {
     std::string server;    // at most 256 characters
@@ -21,4 +21,4 @@ struct HttpAddress {
 // Nothing for a URL that does not canonicalise or split, or whose scheme is neither http nor https.
 std::optional<HttpAddress> SplitHttpAddress(std::string_view url);
 
-}  // namespace rt
+}  // namespace rt::commands

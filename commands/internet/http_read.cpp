@@ -10,7 +10,7 @@
 #include "commands/internet/internet_state.h"
 #include "runtime/trace.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
@@ -102,4 +102,4 @@ InternetReadRoutine ReplaceInternetRead(InternetReadRoutine routine)
     return previous;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -7,7 +7,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // Argument: the URL (text, http or https). Result: a byte set of the body bytes received, held to
 // kBodyLimit; the empty byte set when nothing was received or the request could not be made. The
@@ -20,4 +20,4 @@ void HttpReadCommand(ValueTriple* result, int argCount, ValueTriple* args);
 using InternetReadRoutine = BOOL(WINAPI*)(HINTERNET request, void* buffer, DWORD size, DWORD* received);
 InternetReadRoutine ReplaceInternetRead(InternetReadRoutine routine);
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -8,11 +8,11 @@
 #include <memory>
 #include <type_traits>
 
-namespace rt {
+namespace rt::commands {
 
 struct InternetHandleCloser {
     void operator()(HINTERNET handle) const { InternetCloseHandle(handle); }
 };
 using InternetHandle = std::unique_ptr<std::remove_pointer_t<HINTERNET>, InternetHandleCloser>;
 
-}  // namespace rt
+}  // namespace rt::commands

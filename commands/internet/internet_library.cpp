@@ -5,7 +5,7 @@
 #include "commands/internet/http_read.h"
 #include "commands/internet/internet_state.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 const CommandRoutine kCommands[] = {HttpReadCommand};
@@ -24,4 +24,4 @@ const LibraryDescription kInternetLibrary{
     "internet", Notify, kCommands, static_cast<uint32_t>(std::size(kCommands)), nullptr, 0,
 };
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -3,9 +3,9 @@
 
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 
 // At shut-down its notification closes the internet state's root handle.
 extern const LibraryDescription kInternetLibrary;
 
-}  // namespace rt
+}  // namespace rt::commands

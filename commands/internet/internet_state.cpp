@@ -1,6 +1,6 @@
 #include "commands/internet/internet_state.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 constexpr char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
@@ -55,4 +55,4 @@ InternetState& Internet()
     return state;
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -12,7 +12,7 @@
 
 #include "commands/internet/internet_handle.h"
 
-namespace rt {
+namespace rt::commands {
 
 class InternetState {
 public:
@@ -33,4 +33,4 @@ private:
 
 InternetState& Internet();
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -11,7 +11,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/trace.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 constexpr const wchar_t* kVerbs[] = {L"edit", L"explore", L"find", L"open", L"print"};
@@ -55,4 +55,4 @@ void RunShellVerbCommand(ValueTriple*, int argCount, ValueTriple* args)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -4,7 +4,7 @@
 
 #include "commands/shell/run_shell_verb.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 const CommandRoutine kCommands[] = {RunShellVerbCommand};
@@ -15,4 +15,4 @@ const LibraryDescription kShellLibrary{
     "shell", nullptr, kCommands, static_cast<uint32_t>(std::size(kCommands)), nullptr, 0,
 };
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -3,8 +3,8 @@
 
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 
 extern const LibraryDescription kShellLibrary;
 
-}  // namespace rt
+}  // namespace rt::commands

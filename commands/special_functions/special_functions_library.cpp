@@ -1,7 +1,7 @@
 #include "commands/special_functions/special_functions_library.h"
 
-namespace rt {
+namespace rt::commands {
 
 const LibraryDescription kSpecialFunctionsLibrary{"special functions", nullptr, nullptr, 0, nullptr, 0};
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -4,8 +4,8 @@
 
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 
 extern const LibraryDescription kSpecialFunctionsLibrary;
 
-}  // namespace rt
+}  // namespace rt::commands

@@ -8,7 +8,7 @@
 #include "commands/core/command_args.h"
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 // What the new thread needs; the thread owns it from the moment it starts.
@@ -75,4 +75,4 @@ void StartThreadCommand(ValueTriple* result, int argCount, ValueTriple* args)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::commands

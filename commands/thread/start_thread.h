@@ -5,7 +5,7 @@
 
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::commands {
 
 // A reference to an integer variable, as StartThread's third argument takes it: the variable's
 // address in the pointer words (low and high on x86_64, low on i686), under a type of its own, so
@@ -19,4 +19,4 @@ inline ValueTriple IntVariableReference(int32_t* variable) { return MakePointerV
 // reference the handle is closed at once. Result: logical, true when the thread was created.
 void StartThreadCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::commands

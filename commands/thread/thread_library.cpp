@@ -4,7 +4,7 @@
 
 #include "commands/thread/start_thread.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 const CommandRoutine kCommands[] = {StartThreadCommand};
@@ -15,4 +15,4 @@ const LibraryDescription kThreadLibrary{
     "thread", nullptr, kCommands, static_cast<uint32_t>(std::size(kCommands)), nullptr, 0,
 };
 
-}  // namespace rt
+}  // namespace rt::commands

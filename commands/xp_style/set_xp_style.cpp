@@ -3,7 +3,7 @@
 #include "commands/control_skin/control_skin.h"
 #include "commands/core/command_args.h"
 
-namespace rt {
+namespace rt::commands {
 
 void SetXpStyleCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
@@ -12,4 +12,4 @@ void SetXpStyleCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakeInt(switchOn ? SwitchSkinOn(scheme) : SwitchSkinOff());
 }
 
-}  // namespace rt
+}  // namespace rt::commands

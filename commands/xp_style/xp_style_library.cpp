@@ -5,7 +5,7 @@
 #include "commands/control_skin/control_skin.h"
 #include "commands/xp_style/set_xp_style.h"
 
-namespace rt {
+namespace rt::commands {
 namespace {
 
 const CommandRoutine kCommands[] = {SetXpStyleCommand};
@@ -24,4 +24,4 @@ const LibraryDescription kXpStyleLibrary{
     "xp style", Notify, kCommands, static_cast<uint32_t>(std::size(kCommands)), nullptr, 0,
 };
 
-}  // namespace rt
+}  // namespace rt::commands

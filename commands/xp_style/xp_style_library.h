@@ -3,9 +3,9 @@
 
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::commands {
 
 // At shut-down its notification switches the skin of the shutting-down (main) thread off.
 extern const LibraryDescription kXpStyleLibrary;
 
-}  // namespace rt
+}  // namespace rt::commands

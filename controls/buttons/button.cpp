@@ -9,7 +9,7 @@
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/events.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 enum ButtonProperty : int { kImage = 0, kButtonType, kCaption, kHorizontalAlign, kVerticalAlign, kFont, kPropertyCount };
@@ -141,4 +141,4 @@ const UnitKindDescription kButtonDescription{
 
 const UnitKindDescription& ButtonKind() { return kButtonDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -2,7 +2,7 @@
 
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr DWORD kButtonStyleBits = 0xffff;
@@ -74,4 +74,4 @@ bool IsClickNotification(UINT message, WPARAM wParam) { return message == WM_COM
 
 bool IsColourRequest(UINT message) { return message == WM_CTLCOLORBTN || message == WM_CTLCOLORSTATIC; }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -18,7 +18,7 @@
 #include "runtime/unit_options/font_description.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 class ButtonFamilyUnit : public SubclassedControlUnit {
 public:
@@ -70,4 +70,4 @@ bool IsClickNotification(UINT message, WPARAM wParam);
 // True for a reflected colour request of a button-family control.
 bool IsColourRequest(UINT message);
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,7 +4,7 @@
 #include "pictures/decoding/picture_detect.h"
 #include "pictures/decoding/picture_render.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 bool IsIconData(const std::vector<uint8_t>& bytes)
@@ -49,4 +49,4 @@ LPARAM ButtonImage::handle() const
     return reinterpret_cast<LPARAM>(bitmap_.get());
 }
 
-}  // namespace rt
+}  // namespace rt::units

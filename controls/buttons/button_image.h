@@ -11,7 +11,7 @@
 #include "pictures/decoding/picture.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::units {
 
 class ButtonImage {
 public:
@@ -29,4 +29,4 @@ private:
     UniqueBitmap bitmap_;
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace rt {
+namespace rt::units {
 
 
 
@@ -24,4 +24,4 @@ DWORD VerticalAlignStyle(int32_t align)
     return kStyles[ClampPick(align, 2)];
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -10,7 +10,7 @@
 
 #include "controls/common/unit_property_value.h"
 
-namespace rt {
+namespace rt::units {
 
 // A pick held to 0..last.
 int32_t ClampPick(int32_t value, int32_t last);
@@ -19,4 +19,4 @@ int32_t ClampPick(int32_t value, int32_t last);
 DWORD HorizontalAlignStyle(int32_t align);
 DWORD VerticalAlignStyle(int32_t align);
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,7 +4,7 @@
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 LiveUnit* CreateCheckBox(const UnitCreateArgs& args)
@@ -23,4 +23,4 @@ const UnitKindDescription kCheckBoxDescription{
 
 const UnitKindDescription& CheckBoxKind() { return kCheckBoxDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

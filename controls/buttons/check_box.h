@@ -3,8 +3,8 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& CheckBoxKind();
 
-}  // namespace rt
+}  // namespace rt::units

@@ -6,7 +6,7 @@
 #include "runtime/unit_options/radio_box_options.h"
 #include "runtime/window/events.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr int32_t kClickEvent = 0;
@@ -232,4 +232,4 @@ LRESULT ChoiceBoxUnit<Options>::handleMessage(UINT message, WPARAM wParam, LPARA
 template class ChoiceBoxUnit<CheckBoxOptions>;
 template class ChoiceBoxUnit<RadioBoxOptions>;
 
-}  // namespace rt
+}  // namespace rt::units

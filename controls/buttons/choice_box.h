@@ -11,7 +11,7 @@
 
 #include "controls/buttons/button_family.h"
 
-namespace rt {
+namespace rt::units {
 
 enum ChoiceProperty : int {
     kChoiceImage = 0,
@@ -67,4 +67,4 @@ private:
 // siblings, the control included.
 std::vector<HWND> RadioGroupOf(HWND control);
 
-}  // namespace rt
+}  // namespace rt::units

@@ -9,7 +9,7 @@
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/unit_reflection.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 enum GroupBoxProperty : int { kCaption = 0, kAlignment, kTextColour, kBackColour, kFont, kPropertyCount };
@@ -130,4 +130,4 @@ const UnitKindDescription kGroupBoxDescription{
 
 const UnitKindDescription& GroupBoxKind() { return kGroupBoxDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

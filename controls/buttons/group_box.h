@@ -3,8 +3,8 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& GroupBoxKind();
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,7 +4,7 @@
 #include "runtime/unit_options/radio_box_options.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 LiveUnit* CreateRadioBox(const UnitCreateArgs& args)
@@ -23,4 +23,4 @@ const UnitKindDescription kRadioBoxDescription{
 
 const UnitKindDescription& RadioBoxKind() { return kRadioBoxDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,8 +4,8 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& RadioBoxKind();
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,7 +4,7 @@
 
 #include "runtime/runtime_service.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // A window property rather than the user-data word: that word belongs to the control's class.
@@ -48,4 +48,4 @@ LRESULT CALLBACK SubclassedControlUnit::Procedure(HWND window, UINT message, WPA
     return CallWindowProcW(controlProc, window, message, wParam, lParam);
 }
 
-}  // namespace rt
+}  // namespace rt::units

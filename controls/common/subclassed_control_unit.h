@@ -10,7 +10,7 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 class SubclassedControlUnit : public LiveUnit {
 public:
@@ -31,4 +31,4 @@ private:
     WNDPROC controlProc_ = nullptr;
 };
 
-}  // namespace rt
+}  // namespace rt::units

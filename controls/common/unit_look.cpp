@@ -5,7 +5,7 @@
 
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 
 COLORREF EffectiveBackColour(uint32_t colour)
 {
@@ -82,4 +82,4 @@ HBRUSH BackgroundBrush::get(COLORREF colour)
     return brush_.get();
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -10,7 +10,7 @@
 #include "runtime/unit_options/font_description.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::units {
 
 // Background colours: this value stands for the system button-face colour.
 inline constexpr uint32_t kDefaultBackColour = 0xff000000;
@@ -45,4 +45,4 @@ private:
     COLORREF colour_ = 0;
 };
 
-}  // namespace rt
+}  // namespace rt::units

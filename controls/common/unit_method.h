@@ -11,7 +11,7 @@
 #include "runtime/window/unit_kind.h"
 #include "runtime/window/window_thread.h"
 
-namespace rt {
+namespace rt::units {
 
 // The live unit a reference names when it is a unit of that kind; null otherwise. Window thread.
 template <class Unit>
@@ -39,4 +39,4 @@ bool RunUnitMethod(const ValueTriple& reference, uint32_t kind, Work&& work)
     return found;
 }
 
-}  // namespace rt
+}  // namespace rt::units

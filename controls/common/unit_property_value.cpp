@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace rt {
+namespace rt::units {
 
 PropertyValue NumberValue(int32_t number)
 {
@@ -44,4 +44,4 @@ std::optional<FontDescription> FontOf(const PropertyValue& value)
     return DecodeFont(value.bytes.data());
 }
 
-}  // namespace rt
+}  // namespace rt::units

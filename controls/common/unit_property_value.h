@@ -9,7 +9,7 @@
 #include "runtime/unit_options/font_description.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 PropertyValue NumberValue(int32_t number);
 PropertyValue TextValue(std::string text);
@@ -19,4 +19,4 @@ PropertyValue FontValue(const std::optional<FontDescription>& font);
 // A 60-byte value is a font; anything else is none.
 std::optional<FontDescription> FontOf(const PropertyValue& value);
 
-}  // namespace rt
+}  // namespace rt::units

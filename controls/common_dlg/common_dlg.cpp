@@ -7,7 +7,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 LiveUnit* CreateCommonDlg(const UnitCreateArgs& args)
@@ -27,7 +27,7 @@ const UnitKindDescription kDescription{
 // Show(dialog): shows the unit's dialog modally on the window thread; true when confirmed.
 void ShowCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
-    CommandArgs arguments(argCount, args);
+    commands::CommandArgs arguments(argCount, args);
     bool confirmed = false;
     RunUnitMethod<CommonDlgUnit>(arguments[0], kCommonDlgKind,
                                  [&confirmed](CommonDlgUnit& dialog) { confirmed = dialog.show(); });
@@ -38,6 +38,6 @@ void ShowCommand(ValueTriple* result, int argCount, ValueTriple* args)
 
 const UnitKindDescription& CommonDlgKind() { return kDescription; }
 
-void RegisterCommonDlgMethods() { RegisterCommandRoutine(CoreCommand::kShow, ShowCommand); }
+void RegisterCommonDlgMethods() { commands::RegisterCommandRoutine(commands::CoreCommand::kShow, ShowCommand); }
 
-}  // namespace rt
+}  // namespace rt::units

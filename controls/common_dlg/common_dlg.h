@@ -4,10 +4,10 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& CommonDlgKind();
 // Puts Show behind its core-command entry.
 void RegisterCommonDlgMethods();
 
-}  // namespace rt
+}  // namespace rt::units

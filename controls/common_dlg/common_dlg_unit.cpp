@@ -12,7 +12,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/runtime_service.h"
 
-namespace rt {
+namespace rt::units {
 
 // By property number; the names are the options' field names.
 const PropertyDescription kCommonDlgProperties[kCommonDlgPropertyCount] = {
@@ -148,4 +148,4 @@ bool CommonDlgUnit::show()
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

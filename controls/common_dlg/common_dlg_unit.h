@@ -7,7 +7,7 @@
 #include "runtime/unit_options/common_dlg_options.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 inline constexpr uint32_t kCommonDlgPropertyCount = 22;
 extern const PropertyDescription kCommonDlgProperties[kCommonDlgPropertyCount];
@@ -39,4 +39,4 @@ private:
     CommonDlgOptions options_;
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr int32_t kHighestDialogType = kHelpRequest;
@@ -83,4 +83,4 @@ std::string DefaultHelpFile(std::string_view directory, std::string_view fileNam
     return std::string(directory) + "\\" + name;
 }
 
-}  // namespace rt
+}  // namespace rt::units

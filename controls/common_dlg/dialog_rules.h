@@ -8,7 +8,7 @@
 
 #include "runtime/unit_options/common_dlg_options.h"
 
-namespace rt {
+namespace rt::units {
 
 enum CommonDlgType : int32_t {
     kOpenFileDialog = 0,
@@ -40,4 +40,4 @@ int32_t FontPointsForHeight(int32_t height, int32_t pixelsPerInch);
 // the program's name is not known.
 std::string DefaultHelpFile(std::string_view directory, std::string_view fileName);
 
-}  // namespace rt
+}  // namespace rt::units

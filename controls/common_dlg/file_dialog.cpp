@@ -9,7 +9,7 @@
 #include "controls/common_dlg/dialog_rules.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // Room for the longest path the system takes.
@@ -62,4 +62,4 @@ bool ShowFileDialog(HWND owner, CommonDlgOptions& options)
     return confirmed;
 }
 
-}  // namespace rt
+}  // namespace rt::units

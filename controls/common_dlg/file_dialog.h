@@ -5,7 +5,7 @@
 
 #include "runtime/unit_options/common_dlg_options.h"
 
-namespace rt {
+namespace rt::units {
 
 // The dialog's option flags: the read-only box always hidden, and the create-prompt,
 // file-must-exist, overwrite-prompt, path-must-exist and no-change-directory options that are on.
@@ -15,4 +15,4 @@ DWORD FileDialogFlags(const CommonDlgOptions& options);
 // FileName becomes the chosen full path and the result is true; a cancel changes nothing.
 bool ShowFileDialog(HWND owner, CommonDlgOptions& options);
 
-}  // namespace rt
+}  // namespace rt::units

@@ -9,7 +9,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/win32/screen_dpi.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr LONG kBoldWeight = FW_BOLD;
@@ -61,4 +61,4 @@ bool ShowFontDialog(HWND owner, CommonDlgOptions& options)
     return true;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -5,7 +5,7 @@
 
 #include "runtime/unit_options/common_dlg_options.h"
 
-namespace rt {
+namespace rt::units {
 
 // The font the dialog starts from: bold, italic, underline and strike-out from the options, the
 // face when given, and the height of FontSize points at the screen's resolution when not 0.
@@ -17,4 +17,4 @@ void TakeChosenFont(CommonDlgOptions& options, const LOGFONTW& font, COLORREF co
 // font properties take the chosen font and the result is true.
 bool ShowFontDialog(HWND owner, CommonDlgOptions& options);
 
-}  // namespace rt
+}  // namespace rt::units

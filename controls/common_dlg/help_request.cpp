@@ -6,7 +6,7 @@
 #include "runtime/runtime_app.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // The help file the request names: the unit's own, else the program's.
@@ -62,4 +62,4 @@ bool RequestHelp(HWND owner, const CommonDlgOptions& options)
     return true;
 }
 
-}  // namespace rt
+}  // namespace rt::units

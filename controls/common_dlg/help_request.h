@@ -6,7 +6,7 @@
 
 #include "runtime/unit_options/common_dlg_options.h"
 
-namespace rt {
+namespace rt::units {
 
 struct HelpCall {
     UINT command = 0;
@@ -22,4 +22,4 @@ HelpCall HelpCallFor(int32_t helpCommand, int32_t topic);
 // unit's, else the program's own) does not exist.
 bool RequestHelp(HWND owner, const CommonDlgOptions& options);
 
-}  // namespace rt
+}  // namespace rt::units

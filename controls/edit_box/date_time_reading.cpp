@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr int kFirstYear = 100;
@@ -149,4 +149,4 @@ std::optional<double> ReadDateTime(std::string_view text)
     return days >= 0 ? static_cast<double>(days) + time : static_cast<double>(days) - time;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string_view>
 
-namespace rt {
+namespace rt::units {
 
 // The OLE automation date of the text (days since 30 December 1899, the fraction the time of
 // day); nothing when the text is not a valid date-time of the years 100 to 9999.
 std::optional<double> ReadDateTime(std::string_view text);
 
-}  // namespace rt
+}  // namespace rt::units

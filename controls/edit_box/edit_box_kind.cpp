@@ -9,7 +9,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr PropertyDescription kProperties[] = {
@@ -54,4 +54,4 @@ const UnitKindDescription kEditBoxKindDescription{
 
 const UnitKindDescription& EditBoxKind() { return kEditBoxKindDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

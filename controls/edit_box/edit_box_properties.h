@@ -1,7 +1,7 @@
 // The EditBox unit's own property numbers (property index - 8).
 #pragma once
 
-namespace rt {
+namespace rt::units {
 
 enum EditBoxProperty : int {
     kEditContent = 0,
@@ -35,4 +35,4 @@ enum EditSpinMode : int {
     kSpinEventOnly = 2,
 };
 
-}  // namespace rt
+}  // namespace rt::units

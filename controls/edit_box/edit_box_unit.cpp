@@ -14,7 +14,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/window/events.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr int32_t kEventChanged = 0;
@@ -352,4 +352,4 @@ void EditBoxUnit::onSpinStep(int delta)
     SetFocus(handle_);
 }
 
-}  // namespace rt
+}  // namespace rt::units

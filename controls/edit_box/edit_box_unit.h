@@ -14,7 +14,7 @@
 #include "controls/edit_box/edit_spin.h"
 #include "runtime/unit_options/edit_box_options.h"
 
-namespace rt {
+namespace rt::units {
 
 class EditBoxUnit : public SubclassedControlUnit {
 public:
@@ -60,4 +60,4 @@ private:
     bool changeEventHeld_ = false;
 };
 
-}  // namespace rt
+}  // namespace rt::units

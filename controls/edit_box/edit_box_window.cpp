@@ -9,7 +9,7 @@
 #include "controls/edit_box/typed_input.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 DWORD MultilineStyles(const EditBoxOptions& options)
@@ -120,4 +120,4 @@ LRESULT EditBoxUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

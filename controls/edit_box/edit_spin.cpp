@@ -6,7 +6,7 @@
 
 #include "runtime/window/unit_reflection.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr int kSpinWidth = 18;
@@ -76,4 +76,4 @@ void EditSpin::enable(bool enabled)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

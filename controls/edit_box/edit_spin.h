@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace rt {
+namespace rt::units {
 
 class EditSpin {
 public:
@@ -36,4 +36,4 @@ private:
     HWND control_ = nullptr;
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -1,6 +1,6 @@
 #include "controls/edit_box/gbk_characters.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 bool IsLeadByte(char c)
@@ -61,4 +61,4 @@ std::string PasswordCharText(uint16_t code)
     return std::string(1, static_cast<char>(code));
 }
 
-}  // namespace rt
+}  // namespace rt::units

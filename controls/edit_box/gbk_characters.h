@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace rt::units {
 
 // The byte offset where the character with that index starts (the text's size past its end).
 size_t GbkByteOffset(std::string_view text, size_t characterIndex);
@@ -20,4 +20,4 @@ size_t GbkCharacterIndex(std::string_view text, size_t byteOffset);
 uint16_t PasswordCharCode(std::string_view text);
 std::string PasswordCharText(uint16_t code);
 
-}  // namespace rt
+}  // namespace rt::units

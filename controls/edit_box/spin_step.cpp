@@ -5,7 +5,7 @@
 
 #include "controls/edit_box/typed_input.h"
 
-namespace rt {
+namespace rt::units {
 
 int32_t SpinStep(std::string_view text, bool up, int32_t spinMin, int32_t spinMax)
 {
@@ -24,4 +24,4 @@ int32_t SpinStep(std::string_view text, bool up, int32_t spinMin, int32_t spinMa
     return static_cast<int32_t>(next);
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -10,7 +10,7 @@
 #include "runtime/real_text.h"
 #include "controls/edit_box/date_time_reading.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 bool IsDigit(uint32_t c) { return c >= '0' && c <= '9'; }
@@ -121,4 +121,4 @@ int64_t ReadInteger64(std::string_view text)
     return value == kMin ? std::numeric_limits<int64_t>::max() : -value;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt {
+namespace rt::units {
 
 // InputMode values: 0 normal, 1 read only, 2 password, then the typed input modes.
 enum EditInputMode : int32_t {
@@ -38,4 +38,4 @@ std::string NormaliseTypedText(int32_t mode, std::string_view text);
 // limit.
 int64_t ReadInteger64(std::string_view text);
 
-}  // namespace rt
+}  // namespace rt::units

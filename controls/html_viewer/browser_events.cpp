@@ -9,7 +9,7 @@
 
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // Values of a command-state notification's command.
@@ -190,4 +190,4 @@ void BrowserEventSink::dispatch(DISPID id, const DISPPARAMS& params)
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

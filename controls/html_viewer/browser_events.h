@@ -10,7 +10,7 @@
 
 #include "controls/html_viewer/host_objects.h"
 
-namespace rt {
+namespace rt::units {
 
 // What the view does with each notification. Answers of false cancel what the browser asked.
 class BrowserEventTarget {
@@ -61,4 +61,4 @@ private:
     BrowserEventTarget* target_;
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -1,6 +1,6 @@
 #include "controls/html_viewer/browser_site.h"
 
-namespace rt {
+namespace rt::units {
 
 HRESULT STDMETHODCALLTYPE BrowserFrame::QueryInterface(REFIID iid, void** object)
 {
@@ -113,4 +113,4 @@ HRESULT STDMETHODCALLTYPE BrowserSite::GetWindowContext(IOleInPlaceFrame** frame
     return S_OK;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -9,7 +9,7 @@
 #include "runtime/win32/com_ptr.h"
 #include "controls/html_viewer/host_objects.h"
 
-namespace rt {
+namespace rt::units {
 
 class BrowserFrame final : public IOleInPlaceFrame {
 public:
@@ -84,4 +84,4 @@ private:
     ComPtr<BrowserFrame> frame_;
 };
 
-}  // namespace rt
+}  // namespace rt::units

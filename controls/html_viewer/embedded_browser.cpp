@@ -5,7 +5,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/trace.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // A BSTR owned for the length of a call.
@@ -233,4 +233,4 @@ bool EmbeddedBrowser::translateAccelerator(MSG& message)
     return active && active->TranslateAccelerator(&message) == S_OK;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -16,7 +16,7 @@
 #include "controls/html_viewer/browser_site.h"
 #include "runtime/win32/com_ptr.h"
 
-namespace rt {
+namespace rt::units {
 
 // The control id the browser's own window gets inside the host.
 inline constexpr int kBrowserControlId = 0xE900;
@@ -73,4 +73,4 @@ private:
     DWORD cookie_ = 0;
 };
 
-}  // namespace rt
+}  // namespace rt::units

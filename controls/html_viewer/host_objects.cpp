@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 std::atomic<int> liveHostObjects{0};
@@ -13,4 +13,4 @@ int LiveHostObjects() { return liveHostObjects.load(); }
 HostObjectCount::HostObjectCount() { ++liveHostObjects; }
 HostObjectCount::~HostObjectCount() { --liveHostObjects; }
 
-}  // namespace rt
+}  // namespace rt::units

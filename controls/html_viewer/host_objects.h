@@ -3,7 +3,7 @@
 // at zero exactly when neither side kept a reference it should have released.
 #pragma once
 
-namespace rt {
+namespace rt::units {
 
 int LiveHostObjects();
 
@@ -16,4 +16,4 @@ public:
     HostObjectCount& operator=(const HostObjectCount&) = delete;
 };
 
-}  // namespace rt
+}  // namespace rt::units

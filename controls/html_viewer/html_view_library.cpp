@@ -4,7 +4,7 @@
 
 #include "controls/html_viewer/html_viewer.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 const UnitKindDescription* const kUnitKinds[] = {&HtmlViewerKind()};
@@ -15,4 +15,4 @@ const LibraryDescription kHtmlViewLibrary{
     "html view", nullptr, nullptr, 0, kUnitKinds, static_cast<uint32_t>(std::size(kUnitKinds)),
 };
 
-}  // namespace rt
+}  // namespace rt::units

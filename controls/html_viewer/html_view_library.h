@@ -3,8 +3,8 @@
 
 #include "runtime/program_header.h"
 
-namespace rt {
+namespace rt::units {
 
 extern const LibraryDescription kHtmlViewLibrary;
 
-}  // namespace rt
+}  // namespace rt::units

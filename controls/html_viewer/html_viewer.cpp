@@ -12,7 +12,7 @@
 #include "runtime/runtime_service.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr wchar_t kHostClassName[] = L"ZorviHtmlViewer";
@@ -92,4 +92,4 @@ LRESULT HtmlViewerUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 const UnitKindDescription& HtmlViewerKind() { return kDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -5,7 +5,7 @@
 
 #include "runtime/unit_options/option_fields.h"
 
-namespace rt {
+namespace rt::units {
 
 HtmlViewerUnit::HtmlViewerUnit(const UnitCreateArgs& args, const HtmlViewerOptions& options)
     : LiveUnit(args.windowId, args.unitId), options_(options)
@@ -207,4 +207,4 @@ void HtmlViewerUnit::onCommandState(int32_t which, bool enabled) { raise(kHtmlCo
 
 bool HtmlViewerUnit::onNewWindow() { return !raise(kHtmlNewWindow).vetoed(); }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -12,7 +12,7 @@
 #include "runtime/window/events.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 // The kind's own properties by number (index - 8).
 enum HtmlViewerProperty : int {
@@ -92,4 +92,4 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-}  // namespace rt
+}  // namespace rt::units

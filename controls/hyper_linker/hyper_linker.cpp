@@ -7,7 +7,7 @@
 #include "runtime/unit_options/option_fields.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 LiveUnit* CreateHyperLinker(const UnitCreateArgs& args)
@@ -35,7 +35,7 @@ const UnitKindDescription kDescription{
 // OpenLink(link): opens the link as a click does, shown normally; the result tells whether it opened.
 void OpenLinkCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
-    CommandArgs arguments(argCount, args);
+    commands::CommandArgs arguments(argCount, args);
     bool opened = false;
     RunUnitMethod<HyperLinkerUnit>(arguments[0], kHyperLinkerKind,
                                    [&opened](HyperLinkerUnit& link) { opened = link.open(SW_SHOWNORMAL); });
@@ -46,6 +46,6 @@ void OpenLinkCommand(ValueTriple* result, int argCount, ValueTriple* args)
 
 const UnitKindDescription& HyperLinkerKind() { return kDescription; }
 
-void RegisterHyperLinkerMethods() { RegisterCommandRoutine(CoreCommand::kOpenLink, OpenLinkCommand); }
+void RegisterHyperLinkerMethods() { commands::RegisterCommandRoutine(commands::CoreCommand::kOpenLink, OpenLinkCommand); }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,10 +4,10 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& HyperLinkerKind();
 // Puts OpenLink behind its core-command entry.
 void RegisterHyperLinkerMethods();
 
-}  // namespace rt
+}  // namespace rt::units

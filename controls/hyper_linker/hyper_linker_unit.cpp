@@ -14,7 +14,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZorviHyperLinker";
@@ -291,4 +291,4 @@ LRESULT HyperLinkerUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

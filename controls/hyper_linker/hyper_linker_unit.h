@@ -10,7 +10,7 @@
 #include "runtime/unit_options/hyper_linker_options.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 // The kind's own property numbers.
 enum HyperLinkerProperty : int {
@@ -66,4 +66,4 @@ private:
     LONG pressedAt_ = 0;
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -7,7 +7,7 @@
 #include "controls/hyper_linker/link_target.h"
 #include "runtime/text_codec.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // The shell reports success with a value above this.
@@ -100,4 +100,4 @@ bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& sta
     return commandLine && starters.startCommand(*commandLine, show);
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace rt {
+namespace rt::units {
 
 // The three system steps of opening a link, apart so that each can be replaced on its own.
 struct LinkStarters {
@@ -31,4 +31,4 @@ bool OpenLinkTarget(const std::string& target, int show, const LinkStarters& sta
 // The same with the starters a link's unit opens with.
 bool OpenLinkTarget(const std::string& target, int show);
 
-}  // namespace rt
+}  // namespace rt::units

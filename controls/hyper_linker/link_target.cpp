@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 bool IsControl(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
@@ -76,4 +76,4 @@ std::optional<std::wstring> BrowserCommandLine(std::wstring_view storedCommand, 
     return line;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -8,7 +8,7 @@
 
 #include "runtime/unit_options/hyper_linker_options.h"
 
-namespace rt {
+namespace rt::units {
 
 inline constexpr int32_t kLinkTypeMail = 0;
 inline constexpr int32_t kLinkTypeWeb = 1;
@@ -30,4 +30,4 @@ const std::string& LinkText(const HyperLinkerOptions& options);
 // become the program or part of its name.
 std::optional<std::wstring> BrowserCommandLine(std::wstring_view storedCommand, std::wstring_view target);
 
-}  // namespace rt
+}  // namespace rt::units

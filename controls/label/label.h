@@ -5,11 +5,11 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& LabelKind();
 
 // Puts RaiseFeedback behind its core-command entry.
 void RegisterLabelMethods();
 
-}  // namespace rt
+}  // namespace rt::units

@@ -8,7 +8,7 @@
 #include "runtime/templates/unit_kinds.h"
 #include "runtime/window/window_thread.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 using UnitKey = std::pair<uint32_t, uint32_t>;
@@ -66,7 +66,7 @@ HWND FeedbackWindow(uint32_t windowId, uint32_t unitId)
 
 void RaiseFeedbackCommand(ValueTriple* result, int argCount, ValueTriple* args)
 {
-    CommandArgs arguments(argCount, args);
+    commands::CommandArgs arguments(argCount, args);
     *result = MakeInt(0);
     const ValueTriple& label = arguments[0];
     if (label.type != kLabelKind) {
@@ -89,4 +89,4 @@ void RaiseFeedbackCommand(ValueTriple* result, int argCount, ValueTriple* args)
     *result = MakeInt(static_cast<int32_t>(answer));
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -11,7 +11,7 @@
 #include "runtime/private_messages.h"
 #include "runtime/values.h"
 
-namespace rt {
+namespace rt::units {
 
 // The label windows by window id and unit id; any thread. A label is entered at creation and
 // leaves at its destruction (only when the entry still names that window).
@@ -24,4 +24,4 @@ HWND FeedbackWindow(uint32_t windowId, uint32_t unitId);
 // false it is posted and the result is 0.
 void RaiseFeedbackCommand(ValueTriple* result, int argCount, ValueTriple* args);
 
-}  // namespace rt
+}  // namespace rt::units

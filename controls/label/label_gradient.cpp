@@ -6,7 +6,7 @@
 #include "controls/common/unit_look.h"
 #include "runtime/win32/owned_handles.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // Share of the way from 0 at index 0 to 1 at the last index of a run of count.
@@ -108,4 +108,4 @@ void PaintGradientFrame(HDC dc, const RECT& rect, int width, const std::vector<C
     }
 }
 
-}  // namespace rt
+}  // namespace rt::units

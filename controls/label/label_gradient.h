@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace rt {
+namespace rt::units {
 
 inline constexpr int kFirstGradientMode = 1;
 inline constexpr int kLastGradientMode = 8;
@@ -37,4 +37,4 @@ void PaintGradient(HDC dc, const RECT& area, int mode, const std::vector<COLORRE
 // Draws a frame of the given width inside the rectangle, shaded from the outer to the inner edge.
 void PaintGradientFrame(HDC dc, const RECT& rect, int width, const std::vector<COLORREF>& colours);
 
-}  // namespace rt
+}  // namespace rt::units

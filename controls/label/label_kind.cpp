@@ -6,7 +6,7 @@
 #include "controls/label/label_unit.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // Raises events; an Alt mnemonic in its caption moves the focus to the unit after it.
@@ -20,6 +20,6 @@ const UnitKindDescription kLabelDescription{
 
 const UnitKindDescription& LabelKind() { return kLabelDescription; }
 
-void RegisterLabelMethods() { RegisterCommandRoutine(CoreCommand::kRaiseFeedback, RaiseFeedbackCommand); }
+void RegisterLabelMethods() { commands::RegisterCommandRoutine(commands::CoreCommand::kRaiseFeedback, RaiseFeedbackCommand); }
 
-}  // namespace rt
+}  // namespace rt::units

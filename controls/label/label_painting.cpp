@@ -8,7 +8,7 @@
 #include "runtime/win32/owned_handles.h"
 #include "runtime/window/window_look.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -131,4 +131,4 @@ void PaintLabel(HDC dc, const RECT& client, const LabelLook& look)
     PaintText(dc, area, look);
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -8,7 +8,7 @@
 
 #include "runtime/unit_options/label_options.h"
 
-namespace rt {
+namespace rt::units {
 
 struct LabelLook {
     const LabelOptions& options;
@@ -22,4 +22,4 @@ RECT LabelTextArea(const RECT& client, const LabelOptions& options);
 
 void PaintLabel(HDC dc, const RECT& client, const LabelLook& look);
 
-}  // namespace rt
+}  // namespace rt::units

@@ -4,7 +4,7 @@
 
 #include "controls/common/unit_property_value.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 // The field a number names, from options or const options alike; null for another kind of field.
@@ -119,4 +119,4 @@ PropertyValue GetLabelProperty(const LabelOptions& options, int number)
     return value;
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -5,7 +5,7 @@
 #include "runtime/unit_options/label_options.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 enum LabelProperty : int {
     kLabelCaption = 0,
@@ -44,4 +44,4 @@ void ClampLabelOptions(LabelOptions& options);
 void SetLabelProperty(LabelOptions& options, int number, const PropertyValue& value);
 PropertyValue GetLabelProperty(const LabelOptions& options, int number);
 
-}  // namespace rt
+}  // namespace rt::units

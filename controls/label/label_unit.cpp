@@ -13,7 +13,7 @@
 #include "runtime/text_codec.h"
 #include "runtime/window/events.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr wchar_t kLabelClassName[] = L"ZorviLabel";
@@ -171,4 +171,4 @@ LiveUnit* CreateLabelUnit(const UnitCreateArgs& args)
     return created;
 }
 
-}  // namespace rt
+}  // namespace rt::units

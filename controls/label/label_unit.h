@@ -11,7 +11,7 @@
 #include "runtime/win32/owned_handles.h"
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 class LabelUnit : public LiveUnit {
 public:
@@ -45,4 +45,4 @@ private:
 // The Label kind's create routine.
 LiveUnit* CreateLabelUnit(const UnitCreateArgs& args);
 
-}  // namespace rt
+}  // namespace rt::units

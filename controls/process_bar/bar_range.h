@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace rt {
+namespace rt::units {
 
 inline constexpr int32_t kBarLimit = 32767;
 
@@ -17,4 +17,4 @@ constexpr int32_t ShownBarPosition(int32_t position, int32_t minimum, int32_t ma
     return std::clamp(position, std::min(minimum, maximum), std::max(minimum, maximum));
 }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -3,7 +3,7 @@
 
 #include "runtime/window/unit_kind.h"
 
-namespace rt {
+namespace rt::units {
 
 const UnitKindDescription& ProcessBarKind();
 
@@ -18,4 +18,4 @@ enum ProcessBarProperty : int {
     kBarPropertyCount
 };
 
-}  // namespace rt
+}  // namespace rt::units

@@ -8,7 +8,7 @@
 #include "controls/process_bar/process_bar_unit.h"
 #include "runtime/templates/unit_kinds.h"
 
-namespace rt {
+namespace rt::units {
 namespace {
 
 constexpr PropertyDescription kProperties[] = {
@@ -35,4 +35,4 @@ const UnitKindDescription kProcessBarKindDescription{
 
 const UnitKindDescription& ProcessBarKind() { return kProcessBarKindDescription; }
 
-}  // namespace rt
+}  // namespace rt::units

@@ -10,7 +10,7 @@
 #include "controls/process_bar/bar_range.h"
 #include "controls/process_bar/process_bar.h"
 
-namespace rt {
+namespace rt::units {
 
 ProcessBarUnit::ProcessBarUnit(const UnitCreateArgs& args, ProcessBarOptions options)
     : SubclassedControlUnit(args.windowId, args.unitId), options_(options)
@@ -114,4 +114,4 @@ PropertyValue ProcessBarUnit::getProperty(int number)
 
 std::vector<uint8_t> ProcessBarUnit::serialise() { return WriteOptions(options_); }
 
-}  // namespace rt
+}  // namespace rt::units

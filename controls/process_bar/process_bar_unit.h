@@ -7,7 +7,7 @@
 #include "controls/common/subclassed_control_unit.h"
 #include "runtime/unit_options/process_bar_options.h"
 
-namespace rt {
+namespace rt::units {
 
 class ProcessBarUnit : public SubclassedControlUnit {
 public:
@@ -30,4 +30,4 @@ private:
     ProcessBarOptions options_;
 };
 
-}  // namespace rt
+}  // namespace rt::units

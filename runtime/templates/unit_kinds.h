@@ -10,7 +10,7 @@ constexpr uint32_t UnitKind(uint32_t library, uint32_t unit) { return library <<
 inline constexpr uint32_t kWindowKind = UnitKind(1, 0x01);
 inline constexpr uint32_t kMenuItemKind = UnitKind(1, 0x03);
 inline constexpr uint32_t kEditBoxKind = UnitKind(1, 0x05);
-inline constexpr uint32_t kDrawPanelKind = UnitKind(1, 0x08);
+inline constexpr uint32_t kBoardKind = UnitKind(1, 0x08);
 inline constexpr uint32_t kGroupBoxKind = UnitKind(1, 0x09);
 inline constexpr uint32_t kLabelKind = UnitKind(1, 0x0a);
 inline constexpr uint32_t kButtonKind = UnitKind(1, 0x0b);

@@ -6,7 +6,7 @@
 
 namespace {
 
-using rt::CoreCommand;
+using rt::commands::CoreCommand;
 
 void AnswerSeven(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)
 {
@@ -22,25 +22,25 @@ TEST(CommandSlots, OnlyUnitMethodsForward)
         CoreCommand::kDrawLine,
     };
     int count = 0;
-    for (int i = 0; i < rt::kCoreCommandCount; ++i) count += rt::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
+    for (int i = 0; i < rt::commands::kCoreCommandCount; ++i) count += rt::commands::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
     EXPECT_EQ(count, 10);
-    for (CoreCommand command : forwarded) EXPECT_TRUE(rt::IsForwardedCommand(command));
-    EXPECT_FALSE(rt::RegisterCommandRoutine(CoreCommand::kToText, AnswerSeven));
-    EXPECT_EQ(rt::RegisteredRoutine(CoreCommand::kToText), nullptr);
-    EXPECT_EQ(rt::RegisteredRoutine(CoreCommand(99)), nullptr);
+    for (CoreCommand command : forwarded) EXPECT_TRUE(rt::commands::IsForwardedCommand(command));
+    EXPECT_FALSE(rt::commands::RegisterCommandRoutine(CoreCommand::kToText, AnswerSeven));
+    EXPECT_EQ(rt::commands::RegisteredRoutine(CoreCommand::kToText), nullptr);
+    EXPECT_EQ(rt::commands::RegisteredRoutine(CoreCommand(99)), nullptr);
 }
 
 TEST(CommandSlots, AForwardedEntryAnswersEmptyUntilARoutineIsRegistered)
 {
     rt::ValueTriple unit = rt::MakeInt(3);
-    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
+    EXPECT_EQ(test::Call(rt::commands::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
 
-    ASSERT_TRUE(rt::RegisterCommandRoutine(CoreCommand::kPictureWidth, AnswerSeven));
-    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).integer(), 7);
-    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureHeight>, {unit}).type(), rt::kOmitted);
+    ASSERT_TRUE(rt::commands::RegisterCommandRoutine(CoreCommand::kPictureWidth, AnswerSeven));
+    EXPECT_EQ(test::Call(rt::commands::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).integer(), 7);
+    EXPECT_EQ(test::Call(rt::commands::ForwardCommand<CoreCommand::kPictureHeight>, {unit}).type(), rt::kOmitted);
 
-    rt::RegisterCommandRoutine(CoreCommand::kPictureWidth, nullptr);
-    EXPECT_EQ(test::Call(rt::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
+    rt::commands::RegisterCommandRoutine(CoreCommand::kPictureWidth, nullptr);
+    EXPECT_EQ(test::Call(rt::commands::ForwardCommand<CoreCommand::kPictureWidth>, {unit}).type(), rt::kOmitted);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ rt::ValueTriple DateTime(double oleDate)
     return value;
 }
 
-std::string ToText(const rt::ValueTriple& value) { return Call(rt::ToTextCommand, {value}).text(); }
+std::string ToText(const rt::ValueTriple& value) { return Call(rt::commands::ToTextCommand, {value}).text(); }
 
 TEST(ToText, GivesEachTypeItsTextForm)
 {
@@ -104,7 +104,7 @@ TEST(RealText, UsesTheShortestDigitsThatReadBack)
     EXPECT_EQ(rt::SingleText(3.14159f), "3.14159");
 }
 
-double ToNumber(const rt::ValueTriple& value) { return Call(rt::ToNumberCommand, {value}).real(); }
+double ToNumber(const rt::ValueTriple& value) { return Call(rt::commands::ToNumberCommand, {value}).real(); }
 
 TEST(ToNumber, ReadsTextsLikeTheCLibrary)
 {
@@ -189,10 +189,10 @@ TEST(ToNumber, GivesOtherTypesTheirValue)
     EXPECT_EQ(ToNumber(DateTime(45356.0)), 0);
     EXPECT_EQ(ToNumber(test::ByteSetArg(std::string("12")).triple()), 0);
     EXPECT_EQ(ToNumber({}), 0);
-    EXPECT_EQ(Call(rt::ToNumberCommand, {rt::MakeInt(3)}).type(), rt::kDouble);
+    EXPECT_EQ(Call(rt::commands::ToNumberCommand, {rt::MakeInt(3)}).type(), rt::kDouble);
 }
 
-std::vector<uint8_t> ToByteSet(const rt::ValueTriple& value) { return Call(rt::ToByteSetCommand, {value}).bytes(); }
+std::vector<uint8_t> ToByteSet(const rt::ValueTriple& value) { return Call(rt::commands::ToByteSetCommand, {value}).bytes(); }
 
 TEST(ToByteSet, GivesTextBytesBinaryValuesAndCopies)
 {
@@ -207,7 +207,7 @@ TEST(ToByteSet, GivesTextBytesBinaryValuesAndCopies)
     EXPECT_EQ(ToByteSet(rt::MakeLogical(true)), (Bytes{1, 0, 0, 0}));
     EXPECT_EQ(ToByteSet(test::ByteSetArg(Bytes{0, 9, 0}).triple()), (Bytes{0, 9, 0}));
     EXPECT_EQ(ToByteSet({}), Bytes{});
-    EXPECT_EQ(Call(rt::ToByteSetCommand, {Text("")}).type(), rt::kByteSet);
+    EXPECT_EQ(Call(rt::commands::ToByteSetCommand, {Text("")}).type(), rt::kByteSet);
 }
 
 }  // namespace

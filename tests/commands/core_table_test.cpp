@@ -6,7 +6,7 @@
 #include "command_call.h"
 #include "commands/core/command_slots.h"
 #include "commands/core/conversion_commands.h"
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "commands/core/file_commands.h"
 #include "commands/core/number_commands.h"
 #include "commands/core/open_files.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using rt::CoreCommand;
+using rt::commands::CoreCommand;
 
 TEST(CoreTable, HoldsTheThirtySixCommandsInTableOrder)
 {
@@ -28,24 +28,24 @@ TEST(CoreTable, HoldsTheThirtySixCommandsInTableOrder)
         rt::CommandRoutine routine;
     };
     const Entry plain[] = {
-        {2, rt::DeleteFileCommand},       {3, rt::RunDirectoryCommand},    {4, rt::FileExistsCommand},
-        {5, rt::WriteFileCommand},        {6, rt::ToTextCommand},          {7, rt::SplitTextCommand},
-        {8, rt::LoadWindowCommand},       {9, rt::DestroyWindowCommand},   {10, rt::ScreenWidthCommand},
-        {11, rt::ScreenHeightCommand},
-        {12, rt::RightTextCommand},       {13, rt::ReadFileCommand},       {14, rt::LoadPictureCommand},
-        {15, rt::ToNumberCommand},        {21, rt::FindTextReverseCommand}, {22, rt::LeftTextCommand},
-        {23, rt::ToByteSetCommand},       {24, rt::OpenFileCommand},       {25, rt::WriteTextToFileCommand},
-        {26, rt::ProcessEventsCommand},   {27, rt::SleepCommand},          {28, rt::MessageBoxCommand},
-        {29, rt::UnloadPictureCommand},   {30, rt::IntegerPartCommand},    {31, rt::AbsoluteValueCommand},
-        {35, rt::CloseFileCommand},
+        {2, rt::commands::DeleteFileCommand},       {3, rt::commands::RunDirectoryCommand},    {4, rt::commands::FileExistsCommand},
+        {5, rt::commands::WriteFileCommand},        {6, rt::commands::ToTextCommand},          {7, rt::commands::SplitTextCommand},
+        {8, rt::commands::LoadWindowCommand},       {9, rt::commands::DestroyWindowCommand},   {10, rt::commands::ScreenWidthCommand},
+        {11, rt::commands::ScreenHeightCommand},
+        {12, rt::commands::RightTextCommand},       {13, rt::commands::ReadFileCommand},       {14, rt::commands::LoadPictureCommand},
+        {15, rt::commands::ToNumberCommand},        {21, rt::commands::FindTextReverseCommand}, {22, rt::commands::LeftTextCommand},
+        {23, rt::commands::ToByteSetCommand},       {24, rt::commands::OpenFileCommand},       {25, rt::commands::WriteTextToFileCommand},
+        {26, rt::commands::ProcessEventsCommand},   {27, rt::commands::SleepCommand},          {28, rt::commands::MessageBoxCommand},
+        {29, rt::commands::UnloadPictureCommand},   {30, rt::commands::IntegerPartCommand},    {31, rt::commands::AbsoluteValueCommand},
+        {35, rt::commands::CloseFileCommand},
     };
     for (const Entry& entry : plain) {
         SCOPED_TRACE(entry.index);
-        EXPECT_EQ(rt::CoreCommandTable()[entry.index], entry.routine);
-        EXPECT_FALSE(rt::IsForwardedCommand(CoreCommand(entry.index)));
+        EXPECT_EQ(rt::commands::CoreCommandTable()[entry.index], entry.routine);
+        EXPECT_FALSE(rt::commands::IsForwardedCommand(CoreCommand(entry.index)));
     }
-    EXPECT_EQ(rt::kCoreCommandCount, 36);
-    EXPECT_EQ(rt::CoreCommandRoutine(CoreCommand(36)), nullptr);
+    EXPECT_EQ(rt::commands::kCoreCommandCount, 36);
+    EXPECT_EQ(rt::commands::CoreCommandRoutine(CoreCommand(36)), nullptr);
 }
 
 TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
@@ -59,22 +59,22 @@ TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
     static int called = -1;
     for (CoreCommand method : methods) {
         SCOPED_TRACE(static_cast<int>(method));
-        rt::CommandRoutine entry = rt::CoreCommandRoutine(method);
+        rt::CommandRoutine entry = rt::commands::CoreCommandRoutine(method);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(test::Call(entry, {}).type(), rt::kOmitted);
-        ASSERT_TRUE(rt::RegisterCommandRoutine(method, [](rt::ValueTriple* result, int, rt::ValueTriple* args) {
+        ASSERT_TRUE(rt::commands::RegisterCommandRoutine(method, [](rt::ValueTriple* result, int, rt::ValueTriple* args) {
             called = static_cast<int>(args[0].low);
             *result = rt::MakeInt(1);
         }));
         EXPECT_EQ(test::Call(entry, {rt::MakeInt(static_cast<int>(method))}).integer(), 1);
         EXPECT_EQ(called, static_cast<int>(method));
-        rt::RegisterCommandRoutine(method, nullptr);
+        rt::commands::RegisterCommandRoutine(method, nullptr);
     }
 }
 
 TEST(CoreTable, EntriesAnswerThroughTheirPlace)
 {
-    auto at = [](CoreCommand command) { return rt::CoreCommandRoutine(command); };
+    auto at = [](CoreCommand command) { return rt::commands::CoreCommandRoutine(command); };
     EXPECT_EQ(test::Call(at(CoreCommand::kLeftText), {test::Text("C:\\pics\\a.jpg"), rt::MakeInt(8)}).text(),
               "C:\\pics\\");
     EXPECT_EQ(test::Call(at(CoreCommand::kIntegerPart), {test::Double(-2.5)}).integer(), -3);
@@ -85,7 +85,7 @@ TEST(CoreTable, EntriesAnswerThroughTheirPlace)
 // library's picture list once it has started.
 TEST(CoreTable, AnswersTheLivePictureServices)
 {
-    rt::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
+    rt::commands::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
     pictures::HeapBlock data = pictures::AllocateBlock(3);
     pictures::Picture* record = pictures::MakePicture(pictures::PictureKind::kBmp, 1, 1, std::move(data), 3).release();
     const auto address = reinterpret_cast<uintptr_t>(record);

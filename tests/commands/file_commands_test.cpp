@@ -24,7 +24,7 @@ TEST_F(FileCommandsTest, WriteFileWritesEveryNonEmptyByteSetInOrder)
 {
     std::string path = scratch.Path("图片.bin");
     test::ByteSetArg first(std::string("ab")), empty{std::string()}, second(std::string("cd"));
-    EXPECT_TRUE(Call(rt::WriteFileCommand, {Text(path), first.triple(), empty.triple(), rt::MakeInt(7),
+    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), first.triple(), empty.triple(), rt::MakeInt(7),
                                             second.triple()})
                     .logical());
     EXPECT_EQ(test::ReadBytes(path), "abcd");
@@ -35,14 +35,14 @@ TEST_F(FileCommandsTest, WriteFileOverALongerFileLeavesExactlyTheNewBytes)
     std::string path = scratch.Path("long.bin");
     test::WriteBytes(path, std::string(1000, 'x'));
     test::ByteSetArg bytes(std::string("new"));
-    EXPECT_TRUE(Call(rt::WriteFileCommand, {Text(path), bytes.triple()}).logical());
+    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), bytes.triple()}).logical());
     EXPECT_EQ(test::ReadBytes(path), "new");
 }
 
 TEST_F(FileCommandsTest, WriteFileWithOnlyAnEmptyByteSetCreatesAnEmptyFile)
 {
     std::string path = scratch.Path("empty.bin");
-    EXPECT_TRUE(Call(rt::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
     EXPECT_TRUE(test::Exists(path));
     EXPECT_EQ(test::ReadBytes(path), "");
 }
@@ -50,16 +50,16 @@ TEST_F(FileCommandsTest, WriteFileWithOnlyAnEmptyByteSetCreatesAnEmptyFile)
 TEST_F(FileCommandsTest, WriteFileFailsForAnEmptyPathAFolderOrALockedFile)
 {
     test::ByteSetArg bytes(std::string("x"));
-    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(""), bytes.triple()}).logical());
-    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(scratch.folder()), bytes.triple()}).logical());
-    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(scratch.Path("none\\x.bin")), bytes.triple()}).logical());
+    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(""), bytes.triple()}).logical());
+    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(scratch.folder()), bytes.triple()}).logical());
+    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(scratch.Path("none\\x.bin")), bytes.triple()}).logical());
 
     std::string path = scratch.Path("locked.bin");
     test::WriteBytes(path, "keep");
     rt::UniqueHandle holder(
         CreateFileW(rt::WideFromGbk(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
-    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(path), bytes.triple()}).logical());
+    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(path), bytes.triple()}).logical());
     holder.reset();
     EXPECT_EQ(test::ReadBytes(path), "keep");
 }
@@ -70,12 +70,12 @@ TEST_F(FileCommandsTest, ReadFileGivesTheWholeFileOrAnEmptyByteSet)
     std::string bytes("\0\x01\xFFzz", 5);
     test::WriteBytes(path, bytes);
     std::vector<uint8_t> expected(bytes.begin(), bytes.end());
-    EXPECT_EQ(Call(rt::ReadFileCommand, {Text(path)}).bytes(), expected);
+    EXPECT_EQ(Call(rt::commands::ReadFileCommand, {Text(path)}).bytes(), expected);
 
     test::WriteBytes(scratch.Path("zero.bin"), "");
     for (const std::string& unreadable : {std::string(), scratch.Path("missing.bin"), scratch.Path("zero.bin")}) {
         SCOPED_TRACE(unreadable);
-        test::CommandResult result = Call(rt::ReadFileCommand, {Text(unreadable)});
+        test::CommandResult result = Call(rt::commands::ReadFileCommand, {Text(unreadable)});
         EXPECT_EQ(result.type(), rt::kByteSet);
         EXPECT_EQ(result.triple().pointer(), nullptr);
     }
@@ -99,7 +99,7 @@ TEST_F(FileCommandsTest, FileExistsMatchesFilesFoldersAndWildcards)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(Call(rt::FileExistsCommand, {Text(c.path)}).logical(), c.exists);
+        EXPECT_EQ(Call(rt::commands::FileExistsCommand, {Text(c.path)}).logical(), c.exists);
     }
 }
 
@@ -107,18 +107,18 @@ TEST_F(FileCommandsTest, DeleteFileTellsWhetherItDeleted)
 {
     std::string path = scratch.Path("删除.txt");
     test::WriteBytes(path, "x");
-    EXPECT_TRUE(Call(rt::DeleteFileCommand, {Text(path)}).logical());
+    EXPECT_TRUE(Call(rt::commands::DeleteFileCommand, {Text(path)}).logical());
     EXPECT_FALSE(test::Exists(path));
-    EXPECT_FALSE(Call(rt::DeleteFileCommand, {Text(path)}).logical());
-    EXPECT_FALSE(Call(rt::DeleteFileCommand, {Text("")}).logical());
+    EXPECT_FALSE(Call(rt::commands::DeleteFileCommand, {Text(path)}).logical());
+    EXPECT_FALSE(Call(rt::commands::DeleteFileCommand, {Text("")}).logical());
 }
 
 TEST(RunDirectory, GivesTheRecordedProgramFolder)
 {
     rt::App().programDirectory = "C:\\程序";
-    EXPECT_EQ(Call(rt::RunDirectoryCommand, {}).text(), "C:\\程序");
+    EXPECT_EQ(Call(rt::commands::RunDirectoryCommand, {}).text(), "C:\\程序");
     rt::App().programDirectory.clear();
-    test::CommandResult empty = Call(rt::RunDirectoryCommand, {});
+    test::CommandResult empty = Call(rt::commands::RunDirectoryCommand, {});
     EXPECT_EQ(empty.type(), rt::kText);
     EXPECT_EQ(empty.text(), "");
 }

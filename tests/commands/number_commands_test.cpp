@@ -33,25 +33,25 @@ TEST(IntegerPart, SnapsNearlyWholeNumbersThenTakesTheFloor)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
-        EXPECT_EQ(rt::IntegerPartOf(c.value), c.integer);
+        EXPECT_EQ(rt::commands::IntegerPartOf(c.value), c.integer);
     }
 }
 
 TEST(IntegerPart, TakesAnyNumericArgumentAndGivesAnInteger)
 {
-    test::CommandResult result = test::Call(rt::IntegerPartCommand, {test::Double(-2.5)});
+    test::CommandResult result = test::Call(rt::commands::IntegerPartCommand, {test::Double(-2.5)});
     EXPECT_EQ(result.type(), rt::kInt);
     EXPECT_EQ(result.integer(), -3);
-    EXPECT_EQ(test::Call(rt::IntegerPartCommand, {rt::MakeInt(41)}).integer(), 41);
-    EXPECT_EQ(test::Call(rt::IntegerPartCommand, {test::Text("9")}).integer(), 0);
+    EXPECT_EQ(test::Call(rt::commands::IntegerPartCommand, {rt::MakeInt(41)}).integer(), 41);
+    EXPECT_EQ(test::Call(rt::commands::IntegerPartCommand, {test::Text("9")}).integer(), 0);
 }
 
 TEST(AbsoluteValue, GivesTheMagnitude)
 {
-    EXPECT_EQ(test::Call(rt::AbsoluteValueCommand, {test::Double(-2.5)}).real(), 2.5);
-    EXPECT_EQ(test::Call(rt::AbsoluteValueCommand, {test::Double(3.0)}).real(), 3.0);
-    EXPECT_EQ(test::Call(rt::AbsoluteValueCommand, {rt::MakeInt(-4)}).real(), 4.0);
-    EXPECT_FALSE(std::signbit(test::Call(rt::AbsoluteValueCommand, {test::Double(-0.0)}).real()));
+    EXPECT_EQ(test::Call(rt::commands::AbsoluteValueCommand, {test::Double(-2.5)}).real(), 2.5);
+    EXPECT_EQ(test::Call(rt::commands::AbsoluteValueCommand, {test::Double(3.0)}).real(), 3.0);
+    EXPECT_EQ(test::Call(rt::commands::AbsoluteValueCommand, {rt::MakeInt(-4)}).real(), 4.0);
+    EXPECT_FALSE(std::signbit(test::Call(rt::commands::AbsoluteValueCommand, {test::Double(-0.0)}).real()));
 }
 
 }  // namespace

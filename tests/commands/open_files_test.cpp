@@ -18,14 +18,14 @@ using test::Call;
 using test::Text;
 
 struct OpenFilesTest : ::testing::Test {
-    void TearDown() override { rt::CloseAllOpenFiles(); }
+    void TearDown() override { rt::commands::CloseAllOpenFiles(); }
 
     int32_t Open(const std::string& path, std::initializer_list<rt::ValueTriple> codes = {})
     {
         std::vector<rt::ValueTriple> args{Text(path)};
         args.insert(args.end(), codes);
         rt::ValueTriple result{};
-        rt::OpenFileCommand(&result, static_cast<int>(args.size()), args.data());
+        rt::commands::OpenFileCommand(&result, static_cast<int>(args.size()), args.data());
         return static_cast<int32_t>(result.low);
     }
     bool Write(int32_t file, std::initializer_list<rt::ValueTriple> values)
@@ -33,7 +33,7 @@ struct OpenFilesTest : ::testing::Test {
         std::vector<rt::ValueTriple> args{rt::MakeInt(file)};
         args.insert(args.end(), values);
         rt::ValueTriple result{};
-        rt::WriteTextToFileCommand(&result, static_cast<int>(args.size()), args.data());
+        rt::commands::WriteTextToFileCommand(&result, static_cast<int>(args.size()), args.data());
         return result.low != 0;
     }
 
@@ -71,7 +71,7 @@ TEST_F(OpenFilesTest, AccessCodesCreateTruncateOrKeep)
         if (file > 0) {
             EXPECT_EQ(Write(file, {Text("ab")}), c.access != 1);
         }
-        rt::CloseAllOpenFiles();
+        rt::commands::CloseAllOpenFiles();
         EXPECT_EQ(test::ReadBytes(path), c.after);
     }
 }
@@ -85,22 +85,22 @@ TEST_F(OpenFilesTest, AClosedFileCanBeEmptiedAndOpenedAgain)
     int32_t file = Open(path);
     ASSERT_GT(file, 0);
     EXPECT_TRUE(Write(file, {Text("first")}));
-    EXPECT_FALSE(Call(rt::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
 
     rt::ValueTriple result{};
     rt::ValueTriple number = rt::MakeInt(file);
-    rt::CloseFileCommand(&result, 1, &number);
+    rt::commands::CloseFileCommand(&result, 1, &number);
     EXPECT_TRUE(result.low != 0);
     EXPECT_FALSE(Write(file, {Text("late")}));
-    rt::CloseFileCommand(&result, 1, &number);
+    rt::commands::CloseFileCommand(&result, 1, &number);
     EXPECT_FALSE(result.low != 0);
     EXPECT_EQ(test::ReadBytes(path), "first");
 
-    EXPECT_TRUE(Call(rt::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
     int32_t again = Open(path);
     EXPECT_GT(again, 0);
     EXPECT_TRUE(Write(again, {Text("second")}));
-    rt::CloseAllOpenFiles();
+    rt::commands::CloseAllOpenFiles();
     EXPECT_EQ(test::ReadBytes(path), "second");
 }
 
@@ -136,7 +136,7 @@ TEST_F(OpenFilesTest, SharingCodesDecideWhatOthersMayDo)
         };
         EXPECT_EQ(canOpen(GENERIC_READ), c.othersRead);
         EXPECT_EQ(canOpen(GENERIC_WRITE), c.othersWrite);
-        rt::CloseAllOpenFiles();
+        rt::commands::CloseAllOpenFiles();
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(OpenFilesTest, WriteTextToFileWritesTextFormsWithoutSeparators)
                              test::Double(2.5), rt::MakeFloat(0.1f), rt::MakeLogical(true), date, skipped.triple(),
                              Text("\r\n")}));
     EXPECT_TRUE(Write(file, {Text("end")}));
-    rt::CloseAllOpenFiles();
+    rt::commands::CloseAllOpenFiles();
     EXPECT_EQ(test::ReadBytes(path), "名=-122001099511627776" "2.50.1真1900年1月1日\r\nend");
 }
 
@@ -163,11 +163,11 @@ TEST_F(OpenFilesTest, WriteTextToFileNeedsAFileNumber)
     ASSERT_GT(file, 0);
     rt::ValueTriple result{};
     rt::ValueTriple notNumber[] = {Text("1"), Text("x")};
-    rt::WriteTextToFileCommand(&result, 2, notNumber);
+    rt::commands::WriteTextToFileCommand(&result, 2, notNumber);
     EXPECT_EQ(result.low, 0u);
     EXPECT_FALSE(Write(file + 1000, {Text("x")}));
     EXPECT_FALSE(Write(0, {Text("x")}));
-    rt::CloseAllOpenFiles();
+    rt::commands::CloseAllOpenFiles();
     EXPECT_EQ(test::ReadBytes(path), "");
     // Numbers of closed files are unknown.
     EXPECT_FALSE(Write(file, {Text("x")}));
@@ -181,7 +181,7 @@ TEST_F(OpenFilesTest, AFailedWriteOnAReadOnlyFileWritesNothing)
     ASSERT_GT(file, 0);
     EXPECT_FALSE(Write(file, {Text("xyz")}));
     EXPECT_FALSE(Write(file, {Text(""), rt::MakeInt(5)}));
-    rt::CloseAllOpenFiles();
+    rt::commands::CloseAllOpenFiles();
     EXPECT_EQ(test::ReadBytes(path), "abcdef");
 }
 
@@ -196,7 +196,7 @@ TEST_F(OpenFilesTest, ThreadsWriteThroughTheirOwnNumbers)
         });
     }
     for (std::thread& thread : threads) thread.join();
-    rt::CloseAllOpenFiles();
+    rt::commands::CloseAllOpenFiles();
     for (int t = 0; t < 4; ++t) EXPECT_EQ(test::ReadBytes(scratch.Path("t" + std::to_string(t) + ".txt")),
                                           std::string(100, static_cast<char>('0' + t)));
 }

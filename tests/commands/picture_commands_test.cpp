@@ -39,8 +39,8 @@ Bytes TwoPixelBmp()
     return bmp;
 }
 
-int32_t Load(const rt::ValueTriple& source) { return test::Call(rt::LoadPictureCommand, {source}).integer(); }
-void Unload(int32_t handle) { test::Call(rt::UnloadPictureCommand, {rt::MakeInt(handle)}); }
+int32_t Load(const rt::ValueTriple& source) { return test::Call(rt::commands::LoadPictureCommand, {source}).integer(); }
+void Unload(int32_t handle) { test::Call(rt::commands::UnloadPictureCommand, {rt::MakeInt(handle)}); }
 
 struct PictureCommandsTest : ::testing::Test {
     void TearDown() override { pictures::ReleaseAllPictures(); }
@@ -49,7 +49,7 @@ struct PictureCommandsTest : ::testing::Test {
 TEST_F(PictureCommandsTest, LoadFromBytesRegistersThePictureUnderASmallHandle)
 {
     test::ByteSetArg bytes(TwoPixelBmp());
-    test::CommandResult result = test::Call(rt::LoadPictureCommand, {bytes.triple()});
+    test::CommandResult result = test::Call(rt::commands::LoadPictureCommand, {bytes.triple()});
     ASSERT_EQ(result.type(), rt::kInt);
     int32_t handle = result.integer();
     ASSERT_GT(handle, 0);
@@ -104,7 +104,7 @@ TEST_F(PictureCommandsTest, UnloadRemovesThePictureAndTheHandleGoesStale)
     Unload(handle);
     Unload(0);
     Unload(-3);
-    test::Call(rt::UnloadPictureCommand, {test::Text("1")});
+    test::Call(rt::commands::UnloadPictureCommand, {test::Text("1")});
     EXPECT_NE(Load(bytes.triple()), handle);
 }
 

@@ -34,23 +34,23 @@ TEST(CutText, TakesBytesFromEitherEnd)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + " / " + std::to_string(c.count));
-        EXPECT_EQ(Call(rt::LeftTextCommand, {Text(c.text), rt::MakeInt(c.count)}).text(), c.left);
-        EXPECT_EQ(Call(rt::RightTextCommand, {Text(c.text), rt::MakeInt(c.count)}).text(), c.right);
+        EXPECT_EQ(Call(rt::commands::LeftTextCommand, {Text(c.text), rt::MakeInt(c.count)}).text(), c.left);
+        EXPECT_EQ(Call(rt::commands::RightTextCommand, {Text(c.text), rt::MakeInt(c.count)}).text(), c.right);
     }
 }
 
 TEST(CutText, EmptyResultsAreTextsAndARealCountIsTruncated)
 {
-    test::CommandResult empty = Call(rt::LeftTextCommand, {Text("abc"), rt::MakeInt(0)});
+    test::CommandResult empty = Call(rt::commands::LeftTextCommand, {Text("abc"), rt::MakeInt(0)});
     EXPECT_EQ(empty.type(), rt::kText);
     EXPECT_EQ(empty.triple().pointer(), nullptr);
-    EXPECT_EQ(Call(rt::LeftTextCommand, {Text("abcdef"), test::Double(2.9)}).text(), "ab");
-    EXPECT_EQ(Call(rt::RightTextCommand, {Text("abcdef")}).text(), "");
+    EXPECT_EQ(Call(rt::commands::LeftTextCommand, {Text("abcdef"), test::Double(2.9)}).text(), "ab");
+    EXPECT_EQ(Call(rt::commands::RightTextCommand, {Text("abcdef")}).text(), "");
 }
 
 int32_t FindReverse(const std::string& text, const std::string& sought)
 {
-    return Call(rt::FindTextReverseCommand, {Text(text), Text(sought)}).integer();
+    return Call(rt::commands::FindTextReverseCommand, {Text(text), Text(sought)}).integer();
 }
 
 TEST(FindTextReverse, GivesThePositionOfTheLastMatch)
@@ -79,7 +79,7 @@ TEST(FindTextReverse, GivesThePositionOfTheLastMatch)
 TEST(FindTextReverse, APositionOfMinusOneCutsToTheEmptyText)
 {
     int32_t slash = FindReverse("a.jpg", "\\");
-    EXPECT_EQ(Call(rt::LeftTextCommand, {Text("a.jpg"), rt::MakeInt(slash)}).text(), "");
+    EXPECT_EQ(Call(rt::commands::LeftTextCommand, {Text("a.jpg"), rt::MakeInt(slash)}).text(), "");
 }
 
 TEST(FindTextReverse, NeverMatchesOnTheSecondByteOfACharacter)
@@ -103,17 +103,17 @@ TEST(FindTextReverse, StartSearchesOnlyTheBytesBeforeIt)
     const Case cases[] = {{7, 6}, {6, 4}, {5, 4}, {4, 2}, {3, 2}, {2, -1}, {1, -1}, {0, -1}, {-5, -1}, {100, 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start);
-        EXPECT_EQ(Call(rt::FindTextReverseCommand, {Text("a/b/c/"), Text("/"), rt::MakeInt(c.start)}).integer(),
+        EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("a/b/c/"), Text("/"), rt::MakeInt(c.start)}).integer(),
                   c.position);
     }
-    EXPECT_EQ(Call(rt::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(1)}).integer(), -1);
-    EXPECT_EQ(Call(rt::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(2)}).integer(), 1);
+    EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(1)}).integer(), -1);
+    EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(2)}).integer(), 1);
 }
 
 TEST(FindTextReverse, IgnoreCaseFoldsOnlySingleByteLetters)
 {
     auto find = [](const std::string& text, const std::string& sought, bool ignoreCase) {
-        return Call(rt::FindTextReverseCommand, {Text(text), Text(sought), {}, rt::MakeLogical(ignoreCase)}).integer();
+        return Call(rt::commands::FindTextReverseCommand, {Text(text), Text(sought), {}, rt::MakeLogical(ignoreCase)}).integer();
     };
     EXPECT_EQ(find("photo.PNG", ".png", false), -1);
     EXPECT_EQ(find("photo.PNG", ".png", true), 6);
@@ -125,7 +125,7 @@ TEST(FindTextReverse, IgnoreCaseFoldsOnlySingleByteLetters)
 
 std::vector<std::string> Split(std::initializer_list<rt::ValueTriple> args)
 {
-    return Call(rt::SplitTextCommand, args).texts();
+    return Call(rt::commands::SplitTextCommand, args).texts();
 }
 
 using Parts = std::vector<std::string>;
@@ -182,7 +182,7 @@ TEST(SplitText, MostPartsStopsTheSplitAndDropsTheRest)
 
 TEST(SplitText, AnEmptyResultIsAnArrayWithNoElements)
 {
-    test::CommandResult result = Call(rt::SplitTextCommand, {Text("")});
+    test::CommandResult result = Call(rt::commands::SplitTextCommand, {Text("")});
     EXPECT_EQ(result.type(), rt::kText | rt::kArrayBit);
     EXPECT_EQ(result.arraySize(), 0);
 }

@@ -35,7 +35,7 @@ test::CommandResult ShowAndAnswer(std::initializer_list<rt::ValueTriple> args, i
         seen.caption = automation::WindowText(box);
         automation::PressDialogButton(box, button);
     });
-    test::CommandResult result = Call(rt::MessageBoxCommand, args);
+    test::CommandResult result = Call(rt::commands::MessageBoxCommand, args);
     answerer.join();
     return result;
 }
@@ -119,7 +119,7 @@ struct LoadWindowTest : ::testing::Test {
 
     static bool Load(std::initializer_list<rt::ValueTriple> args)
     {
-        return Call(rt::LoadWindowCommand, args).logical();
+        return Call(rt::commands::LoadWindowCommand, args).logical();
     }
 };
 
@@ -157,19 +157,19 @@ TEST_F(LoadWindowTest, FailsWhenTheRuntimeFailsOrTheOwnerIsNotLoaded)
 
 TEST(ScreenSize, IsThePrimaryScreensSize)
 {
-    EXPECT_EQ(Call(rt::ScreenWidthCommand, {}).integer(), GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(Call(rt::ScreenHeightCommand, {}).integer(), GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_GT(Call(rt::ScreenWidthCommand, {}).integer(), 0);
+    EXPECT_EQ(Call(rt::commands::ScreenWidthCommand, {}).integer(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(Call(rt::commands::ScreenHeightCommand, {}).integer(), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GT(Call(rt::commands::ScreenWidthCommand, {}).integer(), 0);
 }
 
 TEST(Sleep, WaitsTheGivenTimeAndANegativeTimeNotAtAll)
 {
     using Clock = std::chrono::steady_clock;
     auto start = Clock::now();
-    Call(rt::SleepCommand, {rt::MakeInt(-100000)});
+    Call(rt::commands::SleepCommand, {rt::MakeInt(-100000)});
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
     start = Clock::now();
-    Call(rt::SleepCommand, {rt::MakeInt(60)});
+    Call(rt::commands::SleepCommand, {rt::MakeInt(60)});
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(40));
 }
 
@@ -193,12 +193,12 @@ TEST(ProcessEvents, DispatchesWaitingMessagesAndLeavesAQuitQueued)
 
     PostMessageW(window, WM_APP, 0, 0);
     PostMessageW(window, WM_APP, 0, 0);
-    Call(rt::ProcessEventsCommand, {});
+    Call(rt::commands::ProcessEventsCommand, {});
     EXPECT_EQ(received, 2);
 
     PostQuitMessage(3);
     PostMessageW(window, WM_APP, 0, 0);
-    Call(rt::ProcessEventsCommand, {});
+    Call(rt::commands::ProcessEventsCommand, {});
     MSG message;
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     DestroyWindow(window);

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "commands/internet/http_read.h"
 #include "commands/internet/internet_library.h"
 #include "commands/shell/run_shell_verb.h"
@@ -18,7 +18,7 @@
 #include "commands/xp_style/set_xp_style.h"
 #include "commands/xp_style/xp_style_library.h"
 #include "controls/html_viewer/html_view_library.h"
-#include "controls/units/core_library.h"
+#include "controls/core_library/core_library.h"
 #include "data/program_libraries.h"
 #include "pictures/conversion/conversion_library.h"
 #include "pictures/conversion/convert_to_jpeg.h"
@@ -53,8 +53,8 @@ TEST(ProgramHeader, ListsTheEightLibrariesInTheirNumbers)
     ASSERT_EQ(header.libraryCount, 8u);
     ASSERT_NE(header.libraries, nullptr);
     const rt::LibraryDescription* expected[] = {
-        &rt::kCoreLibrary,  &rt::kThreadLibrary,   &pictures::kImageConversionLibrary, &rt::kXpStyleLibrary,
-        &rt::kShellLibrary, &rt::kHtmlViewLibrary, &rt::kInternetLibrary,              &rt::kSpecialFunctionsLibrary,
+        &rt::units::kCoreLibrary,  &rt::commands::kThreadLibrary,   &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
+        &rt::commands::kShellLibrary, &rt::units::kHtmlViewLibrary, &rt::commands::kInternetLibrary,              &rt::commands::kSpecialFunctionsLibrary,
     };
     for (uint32_t i = 0; i < header.libraryCount; ++i) {
         EXPECT_EQ(header.libraries[i], expected[i]) << "library " << i << " is " << header.libraries[i]->name;
@@ -65,17 +65,17 @@ TEST(ProgramHeader, ListsTheEightLibrariesInTheirNumbers)
 
 TEST(ProgramHeader, EachCommandTheApplicationCallsIsAtItsPosition)
 {
-    EXPECT_EQ(CommandAt(data::kThreadLibraryNumber, data::kStartThreadPosition), rt::StartThreadCommand);
+    EXPECT_EQ(CommandAt(data::kThreadLibraryNumber, data::kStartThreadPosition), rt::commands::StartThreadCommand);
     EXPECT_EQ(CommandAt(data::kImageConversionLibraryNumber, data::kConvertToJpegPosition),
               pictures::ConvertToJpegCommand);
-    EXPECT_EQ(CommandAt(data::kXpStyleLibraryNumber, data::kSetXpStylePosition), rt::SetXpStyleCommand);
-    EXPECT_EQ(CommandAt(data::kShellLibraryNumber, data::kRunShellVerbPosition), rt::RunShellVerbCommand);
-    EXPECT_EQ(CommandAt(data::kInternetLibraryNumber, data::kHttpReadPosition), rt::HttpReadCommand);
+    EXPECT_EQ(CommandAt(data::kXpStyleLibraryNumber, data::kSetXpStylePosition), rt::commands::SetXpStyleCommand);
+    EXPECT_EQ(CommandAt(data::kShellLibraryNumber, data::kRunShellVerbPosition), rt::commands::RunShellVerbCommand);
+    EXPECT_EQ(CommandAt(data::kInternetLibraryNumber, data::kHttpReadPosition), rt::commands::HttpReadCommand);
 
     const rt::LibraryDescription* core = header.libraries[data::kCoreLibraryNumber];
-    ASSERT_EQ(core->commandCount, static_cast<uint32_t>(rt::kCoreCommandCount));
-    for (int i = 0; i < rt::kCoreCommandCount; ++i) {
-        EXPECT_EQ(core->commands[i], rt::CoreCommandRoutine(static_cast<rt::CoreCommand>(i))) << "core command " << i;
+    ASSERT_EQ(core->commandCount, static_cast<uint32_t>(rt::commands::kCoreCommandCount));
+    for (int i = 0; i < rt::commands::kCoreCommandCount; ++i) {
+        EXPECT_EQ(core->commands[i], rt::commands::CoreCommandRoutine(static_cast<rt::commands::CoreCommand>(i))) << "core command " << i;
     }
 }
 

@@ -44,7 +44,7 @@ struct RefusingHeap {
 
 // The server's side: each script entry of two bytes is one kind of read. The body's bytes are the
 // input's remaining bytes, repeated, so that a short script can still send up to the limit.
-class ScriptedServer : public rt::BodySource {
+class ScriptedServer : public rt::commands::BodySource {
 public:
     ScriptedServer(std::string_view script, std::string_view body, uint32_t readSize)
         : script_(script), body_(body.empty() ? std::string_view("body") : body), readSize_(readSize)

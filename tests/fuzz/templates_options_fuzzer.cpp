@@ -6,7 +6,7 @@
 #include "runtime/unit_options/button_options.h"
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/common_dlg_options.h"
-#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/board_options.h"
 #include "runtime/unit_options/edit_box_options.h"
 #include "runtime/unit_options/group_box_options.h"
 #include "runtime/unit_options/html_viewer_options.h"
@@ -39,7 +39,7 @@ const Reader kReaders[] = {
     RoundTrip<rt::WindowOptions>,     RoundTrip<rt::EditBoxOptions>,     RoundTrip<rt::LabelOptions>,
     RoundTrip<rt::GroupBoxOptions>,   RoundTrip<rt::ButtonOptions>,      RoundTrip<rt::CheckBoxOptions>,
     RoundTrip<rt::RadioBoxOptions>,   RoundTrip<rt::ProcessBarOptions>,  RoundTrip<rt::HyperLinkerOptions>,
-    RoundTrip<rt::DrawPanelOptions>,  RoundTrip<rt::HtmlViewerOptions>,  RoundTrip<rt::CommonDlgOptions>,
+    RoundTrip<rt::BoardOptions>,  RoundTrip<rt::HtmlViewerOptions>,  RoundTrip<rt::CommonDlgOptions>,
 };
 
 }  // namespace

@@ -116,7 +116,7 @@ std::optional<MainWindowUnits> FindMainWindowUnits(HWND window)
         u.resizeHeightEdit = edits[4].window;
         u.resizeWidthEdit = edits[5].window;
     }
-    u.previewBoard = FirstShown(OfClass(units, L"ZorviDrawPanel"));
+    u.previewBoard = FirstShown(OfClass(units, L"ZorviBoard"));
     u.busyLabel = WithText(units, L"ZorviLabel", texts::kBusy);
     const std::vector<Unit> bars = OfClass(units, L"msctls_progress32");
     u.progressBar = bars.size() == 1 ? bars[0].window : nullptr;

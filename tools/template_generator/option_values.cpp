@@ -8,7 +8,7 @@
 #include "runtime/unit_options/button_options.h"
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/common_dlg_options.h"
-#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/board_options.h"
 #include "runtime/unit_options/edit_box_options.h"
 #include "runtime/unit_options/group_box_options.h"
 #include "runtime/unit_options/html_viewer_options.h"
@@ -235,7 +235,7 @@ constexpr UnitKindEntry Entry(const char* name, uint32_t kind)
 constexpr UnitKindEntry kUnitKinds[] = {
     Entry<rt::WindowOptions>("Window", rt::kWindowKind),
     Entry<rt::EditBoxOptions>("EditBox", rt::kEditBoxKind),
-    Entry<rt::DrawPanelOptions>("DrawPanel", rt::kDrawPanelKind),
+    Entry<rt::BoardOptions>("DrawPanel", rt::kBoardKind),
     Entry<rt::GroupBoxOptions>("GroupBox", rt::kGroupBoxKind),
     Entry<rt::LabelOptions>("Label", rt::kLabelKind),
     Entry<rt::ButtonOptions>("Button", rt::kButtonKind),

@@ -10,7 +10,7 @@
 
 namespace {
 
-using rt::skin::Gradient;
+using rt::commands::skin::Gradient;
 using skin_test::GradientAt;
 
 constexpr int kWidth = 120;
@@ -27,7 +27,7 @@ constexpr int kTickStart[7] = {2, 3, 4, 3, 2, 1, 0};
 
 struct ChoicePixels : ::testing::Test {
     skin_test::HostWindow host;
-    skin_test::SkinOn skin{rt::kSkinOlive};
+    skin_test::SkinOn skin{rt::commands::kSkinOlive};
 
     HWND add(DWORD style, int height = kHeight)
     {

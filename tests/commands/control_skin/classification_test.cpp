@@ -16,7 +16,7 @@
 
 namespace {
 
-using rt::skin::SkinKind;
+using rt::commands::skin::SkinKind;
 using skin_test::HostWindow;
 
 struct Row {
@@ -87,7 +87,7 @@ void ExpectClassified(const std::vector<HWND>& windows, const std::vector<WNDPRO
         SCOPED_TRACE(testing::Message() << "row " << i << " class " << testing::PrintToString(std::wstring(row.className))
                                         << " style 0x" << std::hex << row.style);
         ASSERT_NE(windows[i], nullptr);
-        rt::skin::SkinRecord* record = rt::skin::FindSkinRecord(windows[i]);
+        rt::commands::skin::SkinRecord* record = rt::commands::skin::FindSkinRecord(windows[i]);
         if (!row.kind) {
             EXPECT_EQ(record, nullptr);
             EXPECT_EQ(skin_test::ProcedureOf(windows[i]), ownProcedures[i]);
@@ -96,13 +96,13 @@ void ExpectClassified(const std::vector<HWND>& windows, const std::vector<WNDPRO
         ASSERT_NE(record, nullptr);
         EXPECT_EQ(record->kind, *row.kind);
         EXPECT_EQ(record->savedProcedure, ownProcedures[i]);
-        EXPECT_EQ(skin_test::ProcedureOf(windows[i]), rt::skin::SkinWindowProcedure);
+        EXPECT_EQ(skin_test::ProcedureOf(windows[i]), rt::commands::skin::SkinWindowProcedure);
     }
 }
 
 struct ClassificationTest : ::testing::Test {
     static void SetUpTestSuite() { LoadCommonControls(); }
-    void TearDown() override { rt::SwitchSkinOff(); }
+    void TearDown() override { rt::commands::SwitchSkinOff(); }
 };
 
 TEST_F(ClassificationTest, SwitchOnTakesOverTheKnownControlsOfTheThread)
@@ -113,14 +113,14 @@ TEST_F(ClassificationTest, SwitchOnTakesOverTheKnownControlsOfTheThread)
     for (HWND window : windows) {
         own.push_back(skin_test::ProcedureOf(window));
     }
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     ExpectClassified(windows, own);
 }
 
 TEST_F(ClassificationTest, TheHookTakesOverControlsAsTheyAreCreated)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinBlue);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinBlue);
     std::vector<HWND> windows = CreateRows(host);
     // Taken over at creation, a control's own procedure is its class's.
     std::vector<WNDPROC> own;
@@ -140,42 +140,42 @@ TEST_F(ClassificationTest, ABarePushButtonWithoutTextKeepsItsLook)
     HWND bare = skin_test::CreateControl(host.get(), L"Button", L"", WS_TABSTOP, RECT{0, 0, 50, 20});
     HWND titled = skin_test::CreateControl(host.get(), L"Button", L"OK", WS_TABSTOP, RECT{0, 30, 50, 50});
     ASSERT_EQ(GetWindowLongPtrW(bare, GWL_STYLE), WS_CHILD | WS_TABSTOP);
-    rt::SwitchSkinOn(rt::kSkinSilver);
-    EXPECT_EQ(rt::skin::FindSkinRecord(bare), nullptr);
-    ASSERT_NE(rt::skin::FindSkinRecord(titled), nullptr);
-    EXPECT_EQ(rt::skin::FindSkinRecord(titled)->kind, SkinKind::kPushButton);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(bare), nullptr);
+    ASSERT_NE(rt::commands::skin::FindSkinRecord(titled), nullptr);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(titled)->kind, SkinKind::kPushButton);
 }
 
 TEST_F(ClassificationTest, TheEditFieldsOfAnAddressControlKeepTheirLook)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND address = host.add(WC_IPADDRESSW, L"", 0, RECT{10, 10, 160, 32});
     ASSERT_NE(address, nullptr);
     HWND field = FindWindowExW(address, nullptr, L"Edit", nullptr);
     ASSERT_NE(field, nullptr);
     for (; field; field = FindWindowExW(address, field, L"Edit", nullptr)) {
-        EXPECT_EQ(rt::skin::FindSkinRecord(field), nullptr);
+        EXPECT_EQ(rt::commands::skin::FindSkinRecord(field), nullptr);
     }
-    EXPECT_EQ(rt::skin::FindSkinRecord(address), nullptr);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(address), nullptr);
 }
 
 TEST_F(ClassificationTest, AComboBoxsListAndEditFieldAreSkinnedToo)
 {
     HostWindow host;
     HWND combo = host.add(L"ComboBox", L"", CBS_DROPDOWN, RECT{10, 10, 160, 200});
-    rt::SwitchSkinOn(rt::kSkinOlive);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinOlive);
     COMBOBOXINFO info{sizeof info};
     ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    ASSERT_NE(rt::skin::FindSkinRecord(info.hwndList), nullptr);
-    EXPECT_EQ(rt::skin::FindSkinRecord(info.hwndList)->kind, SkinKind::kDropDownList);
-    ASSERT_NE(rt::skin::FindSkinRecord(info.hwndItem), nullptr);
-    EXPECT_EQ(rt::skin::FindSkinRecord(info.hwndItem)->kind, SkinKind::kEditBox);
+    ASSERT_NE(rt::commands::skin::FindSkinRecord(info.hwndList), nullptr);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(info.hwndList)->kind, SkinKind::kDropDownList);
+    ASSERT_NE(rt::commands::skin::FindSkinRecord(info.hwndItem), nullptr);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(info.hwndItem)->kind, SkinKind::kEditBox);
 }
 
 TEST(ClassifyControl, ClassNamesMatchWhateverTheirCase)
 {
-    using rt::skin::ClassifyControl;
+    using rt::commands::skin::ClassifyControl;
     EXPECT_EQ(ClassifyControl({L"bUtToN", BS_AUTORADIOBUTTON, true, L""}), SkinKind::kRadioButton);
     EXPECT_EQ(ClassifyControl({L"EDIT", 0, false, L"Dialog"}), SkinKind::kEditBox);
     EXPECT_EQ(ClassifyControl({L"edit", 0, false, L"sysipaddress32"}), std::nullopt);
@@ -187,7 +187,7 @@ TEST(ClassifyControl, ClassNamesMatchWhateverTheirCase)
 
 TEST(ClassifyControl, ScrollBarsAndFourCommonControlsHaveAKindButAreNotSkinned)
 {
-    using rt::skin::ClassifyControl;
+    using rt::commands::skin::ClassifyControl;
     const std::pair<const wchar_t*, SkinKind> kinds[] = {
         {L"ScrollBar", SkinKind::kScrollBar},         {L"SysMonthCal32", SkinKind::kMonthCalendar},
         {L"SysTabControl32", SkinKind::kTabControl},  {L"msctls_progress32", SkinKind::kProgressBar},
@@ -195,16 +195,16 @@ TEST(ClassifyControl, ScrollBarsAndFourCommonControlsHaveAKindButAreNotSkinned)
     };
     for (const auto& [name, kind] : kinds) {
         EXPECT_EQ(ClassifyControl({name, 0, false, L""}), kind);
-        EXPECT_FALSE(rt::skin::IsSkinnedKind(kind));
+        EXPECT_FALSE(rt::commands::skin::IsSkinnedKind(kind));
     }
     for (SkinKind kind : {SkinKind::kPushButton, SkinKind::kGroupBox, SkinKind::kDropDownList}) {
-        EXPECT_TRUE(rt::skin::IsSkinnedKind(kind));
+        EXPECT_TRUE(rt::commands::skin::IsSkinnedKind(kind));
     }
 }
 
 TEST(ClassifyControl, TheBarePushButtonRuleNeedsExactlyChildAndTabStop)
 {
-    using rt::skin::ClassifyControl;
+    using rt::commands::skin::ClassifyControl;
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP, false, L""}), std::nullopt);
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP, true, L""}), SkinKind::kPushButton);
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP | WS_VISIBLE, false, L""}), SkinKind::kPushButton);

@@ -64,7 +64,7 @@ TEST(EditFrame, ABorderlessEditBoxKeepsItsOwnLook)
     HWND bare = host.add(L"Edit", L"abc", 0, RECT{20, 20, 120, 42});
     skin_test::Pump(30);
     automation::Image before = skin_test::Shot(bare);
-    skin_test::SkinOn skin(rt::kSkinBlue);
+    skin_test::SkinOn skin(rt::commands::kSkinBlue);
     skin_test::Pump(30);
     automation::Image after = skin_test::Shot(bare);
     EXPECT_EQ(before.rgb, after.rgb);
@@ -80,7 +80,7 @@ TEST(EditFrame, ALinkedUpDownGetsAWhiteLineDownTheEditBoxsEdge)
     HWND leftSpin = host.add(UPDOWN_CLASSW, L"", UDS_ALIGNLEFT, RECT{0, 0, 16, 22});
     SendMessageW(leftSpin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(left), 0);
     HWND alone = host.add(L"Edit", L"7", 0, RECT{20, 60, 120, 82}, WS_EX_CLIENTEDGE);
-    skin_test::SkinOn skin(rt::kSkinSilver);
+    skin_test::SkinOn skin(rt::commands::kSkinSilver);
     // The up-downs stand over the boxes' outer edges: hidden, they leave the edges in view.
     ShowWindow(rightSpin, SW_HIDE);
     ShowWindow(leftSpin, SW_HIDE);
@@ -116,7 +116,7 @@ constexpr int kGroupHeight = 100;
 
 struct GroupBoxPixels : ::testing::Test {
     skin_test::HostWindow host;
-    skin_test::SkinOn skin{rt::kSkinBlue};
+    skin_test::SkinOn skin{rt::commands::kSkinBlue};
 
     HWND add(DWORD style, const wchar_t* caption)
     {

@@ -12,7 +12,7 @@
 
 namespace {
 
-using rt::skin::Gradient;
+using rt::commands::skin::Gradient;
 using skin_test::GradientAt;
 
 constexpr Gradient Vertical(COLORREF top, COLORREF bottom) { return {top, top, bottom, bottom}; }
@@ -137,7 +137,7 @@ namespace {
 TEST(PushButtonRepaints, KeyboardCueChangesKeepTheSkinsLook)
 {
     skin_test::HostWindow host;
-    skin_test::SkinOn skin(rt::kSkinSilver);
+    skin_test::SkinOn skin(rt::commands::kSkinSilver);
     HWND button = host.add(L"Button", L"&Open", BS_PUSHBUTTON, RECT{20, 20, 20 + kWidth, 20 + kHeight});
     HWND check = host.add(L"Button", L"&Check", BS_AUTOCHECKBOX, RECT{20, 60, 140, 80});
     HWND group = host.add(L"Button", L"&Group", BS_GROUPBOX, RECT{20, 90, 200, 160});

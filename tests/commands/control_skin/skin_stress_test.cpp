@@ -61,16 +61,16 @@ void UseControls(const std::vector<HWND>& controls)
 void Round(int round)
 {
     if (round % 3 == 0) {
-        rt::SwitchSkinOn(1 + round % 3);
+        rt::commands::SwitchSkinOn(1 + round % 3);
     }
     skin_test::HostWindow host;
     std::vector<HWND> controls = CreateControls(host);
     UseControls(controls);
     skin_test::Pump(2);
     if (round % 2 == 0) {
-        rt::SwitchSkinOff();
+        rt::commands::SwitchSkinOff();
     } else {
-        rt::SwitchSkinOn(1 + round % 3);
+        rt::commands::SwitchSkinOn(1 + round % 3);
     }
     UseControls(controls);
     for (size_t i = 0; i < controls.size(); i += 2) {
@@ -84,7 +84,7 @@ TEST(SkinStress, WindowsComeAndGoWhileTheSkinIsSwitchedOnAndOff)
     InitCommonControlsEx(&classes);
     // A first round lets the system make what it keeps for the process (classes, cached contexts).
     Round(1);
-    rt::SwitchSkinOff();
+    rt::commands::SwitchSkinOff();
     skin_test::Pump(20);
     const long gdiObjects = skin_test::LiveGdiObjects();
     const long userObjects = skin_test::UserObjects();
@@ -92,9 +92,9 @@ TEST(SkinStress, WindowsComeAndGoWhileTheSkinIsSwitchedOnAndOff)
     for (int round = 0; round < kRounds; ++round) {
         Round(round);
     }
-    rt::SwitchSkinOff();
+    rt::commands::SwitchSkinOff();
     skin_test::Pump(20);
-    EXPECT_EQ(rt::skin::SkinRecordCount(), 0u);
+    EXPECT_EQ(rt::commands::skin::SkinRecordCount(), 0u);
     EXPECT_EQ(skin_test::ThreadWindows(), windows);
     EXPECT_EQ(skin_test::LiveGdiObjects(), gdiObjects);
     EXPECT_EQ(skin_test::UserObjects(), userObjects);

@@ -205,7 +205,7 @@ std::string ColourText(COLORREF colour)
     return text;
 }
 
-COLORREF GradientAt(const rt::skin::Gradient& g, const RECT& rect, int x, int y)
+COLORREF GradientAt(const rt::commands::skin::Gradient& g, const RECT& rect, int x, int y)
 {
     const double u = double(x - rect.left) / double(rect.right - rect.left);
     const double v = double(y - rect.top) / double(rect.bottom - rect.top);
@@ -240,8 +240,8 @@ long ThreadWindows()
 
 WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
-SkinOn::SkinOn(int scheme) { rt::SwitchSkinOn(scheme); }
+SkinOn::SkinOn(int scheme) { rt::commands::SwitchSkinOn(scheme); }
 
-SkinOn::~SkinOn() { rt::SwitchSkinOff(); }
+SkinOn::~SkinOn() { rt::commands::SwitchSkinOff(); }
 
 }  // namespace skin_test

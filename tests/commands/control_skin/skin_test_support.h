@@ -64,7 +64,7 @@ COLORREF Less(COLORREF colour, int amount);
 // The colour GDI's two-triangle gradient fill gives the pixel (x, y) of a rectangle filled from
 // the gradient's corners: the top row has the top colours, the last row lies one row short of
 // the bottom colours.
-COLORREF GradientAt(const rt::skin::Gradient& gradient, const RECT& rect, int x, int y);
+COLORREF GradientAt(const rt::commands::skin::Gradient& gradient, const RECT& rect, int x, int y);
 
 // GDI objects of the process: what GetGuiResources reports, or, where it reports none (Wine),
 // the live entries of the process's GDI handle table.

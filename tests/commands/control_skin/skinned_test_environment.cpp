@@ -12,8 +12,8 @@ namespace {
 class SkinnedEnvironment : public ::testing::Environment {
 public:
     explicit SkinnedEnvironment(int scheme) : scheme_(scheme) {}
-    void SetUp() override { rt::SwitchSkinOn(scheme_); }
-    void TearDown() override { rt::SwitchSkinOff(); }
+    void SetUp() override { rt::commands::SwitchSkinOn(scheme_); }
+    void TearDown() override { rt::commands::SwitchSkinOff(); }
 
 private:
     int scheme_;

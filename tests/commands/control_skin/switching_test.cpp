@@ -14,19 +14,19 @@
 
 namespace {
 
-using rt::skin::FindSkinRecord;
-using rt::skin::SkinRecordCount;
-using rt::skin::SkinRecordCountOf;
+using rt::commands::skin::FindSkinRecord;
+using rt::commands::skin::SkinRecordCount;
+using rt::commands::skin::SkinRecordCountOf;
 using skin_test::HostWindow;
 using skin_test::ProcedureOf;
 
 struct SwitchingTest : ::testing::Test {
-    void TearDown() override { rt::SwitchSkinOff(); }
+    void TearDown() override { rt::commands::SwitchSkinOff(); }
 };
 
 TEST_F(SwitchingTest, SwitchingOffBeforeAnySwitchOnChangesNothing)
 {
-    EXPECT_EQ(rt::SwitchSkinOff(), 0);
+    EXPECT_EQ(rt::commands::SwitchSkinOff(), 0);
     EXPECT_EQ(SkinRecordCount(), 0u);
 }
 
@@ -35,28 +35,28 @@ TEST_F(SwitchingTest, SwitchingOnTwiceLeavesOneRecordPerWindowAndOneHook)
     HostWindow host;
     HWND button = host.add(L"Button", L"OK", BS_PUSHBUTTON, RECT{10, 10, 90, 35});
     HWND edit = host.add(L"Edit", L"1", WS_BORDER, RECT{10, 50, 90, 72});
-    EXPECT_EQ(rt::SwitchSkinOn(rt::kSkinBlue), 1);
-    EXPECT_EQ(rt::SwitchSkinOn(rt::kSkinSilver), 1);
+    EXPECT_EQ(rt::commands::SwitchSkinOn(rt::commands::kSkinBlue), 1);
+    EXPECT_EQ(rt::commands::SwitchSkinOn(rt::commands::kSkinSilver), 1);
     EXPECT_EQ(SkinRecordCountOf(button), 1u);
     EXPECT_EQ(SkinRecordCountOf(edit), 1u);
     EXPECT_EQ(SkinRecordCount(), 2u);
     // A second hook left behind would still take over windows created after the switch-off.
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     HWND later = host.add(L"Button", L"Later", BS_PUSHBUTTON, RECT{100, 10, 180, 35});
     EXPECT_EQ(FindSkinRecord(later), nullptr);
-    EXPECT_EQ(rt::SwitchSkinOff(), 0);
+    EXPECT_EQ(rt::commands::SwitchSkinOff(), 0);
 }
 
 TEST_F(SwitchingTest, AWindowCreatedAfterSwitchOnIsTakenOverAtItsCreation)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinOlive);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinOlive);
     // No message has been dispatched since the creation: only the hook can have taken it over.
     HWND check = host.add(L"Button", L"Check", BS_AUTOCHECKBOX, RECT{10, 10, 120, 30});
-    rt::skin::SkinRecord* record = FindSkinRecord(check);
+    rt::commands::skin::SkinRecord* record = FindSkinRecord(check);
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->kind, rt::skin::SkinKind::kCheckBox);
-    EXPECT_EQ(ProcedureOf(check), rt::skin::SkinWindowProcedure);
+    EXPECT_EQ(record->kind, rt::commands::skin::SkinKind::kCheckBox);
+    EXPECT_EQ(ProcedureOf(check), rt::commands::skin::SkinWindowProcedure);
     // The control works through the skin: its own procedure got its creation message.
     SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -73,7 +73,7 @@ TEST_F(SwitchingTest, TheInitialStateIsReadFromTheWindow)
     HWND list = host.add(L"ComboBox", L"", CBS_DROPDOWNLIST, RECT{10, 100, 120, 200});
     SendMessageW(three, BM_SETCHECK, BST_INDETERMINATE, 0);
     SetFocus(readOnly);
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     EXPECT_TRUE(FindSkinRecord(defaultButton)->state.defaultPush);
     EXPECT_TRUE(FindSkinRecord(disabled)->state.disabled);
     EXPECT_TRUE(FindSkinRecord(three)->state.indeterminate);
@@ -95,11 +95,11 @@ TEST_F(SwitchingTest, SwitchOffGivesEveryWindowItsOwnProcedureBack)
                         host.add(L"ComboBox", L"", CBS_DROPDOWN, RECT{0, 90, 100, 200})}) {
         own[window] = ProcedureOf(window);
     }
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     for (const auto& [window, procedure] : own) {
-        EXPECT_EQ(ProcedureOf(window), rt::skin::SkinWindowProcedure);
+        EXPECT_EQ(ProcedureOf(window), rt::commands::skin::SkinWindowProcedure);
     }
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     for (const auto& [window, procedure] : own) {
         EXPECT_EQ(ProcedureOf(window), procedure);
     }
@@ -137,11 +137,11 @@ struct ForeignSubclassTest : SwitchingTest {
 TEST_F(ForeignSubclassTest, ASubclassOverTheSkinKeepsItsProcedureAtSwitchOff)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND check = host.add(L"Button", L"Check", BS_AUTOCHECKBOX, RECT{10, 10, 120, 30});
     SubclassWithCounting(check);
-    ASSERT_EQ(replaced[check], rt::skin::SkinWindowProcedure);
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    ASSERT_EQ(replaced[check], rt::commands::skin::SkinWindowProcedure);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     EXPECT_EQ(ProcedureOf(check), Counting);
     // The skin still passes messages on, now without painting.
     ASSERT_NE(FindSkinRecord(check), nullptr);
@@ -149,12 +149,12 @@ TEST_F(ForeignSubclassTest, ASubclassOverTheSkinKeepsItsProcedureAtSwitchOff)
     SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
     // Switched on again, the same record takes the window up again.
-    rt::SwitchSkinOn(rt::kSkinBlue);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinBlue);
     EXPECT_EQ(SkinRecordCountOf(check), 1u);
     EXPECT_TRUE(FindSkinRecord(check)->attached);
     EXPECT_TRUE(FindSkinRecord(check)->state.checked);
     EXPECT_EQ(ProcedureOf(check), Counting);
-    rt::SwitchSkinOff();
+    rt::commands::SwitchSkinOff();
     DestroyWindow(check);
     EXPECT_EQ(finalMessages[check], 1);
     EXPECT_EQ(SkinRecordCount(), 0u);
@@ -163,7 +163,7 @@ TEST_F(ForeignSubclassTest, ASubclassOverTheSkinKeepsItsProcedureAtSwitchOff)
 TEST_F(ForeignSubclassTest, ASubclassOverTheSkinEndsWithItsWindow)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND button = host.add(L"Button", L"OK", BS_PUSHBUTTON, RECT{10, 10, 90, 35});
     SubclassWithCounting(button);
     DestroyWindow(button);
@@ -179,12 +179,12 @@ TEST_F(ForeignSubclassTest, ASubclassUnderTheSkinGetsItsProcedureBack)
     HWND button = host.add(L"Button", L"OK", BS_PUSHBUTTON, RECT{10, 50, 90, 75});
     SubclassWithCounting(edit);
     SubclassWithCounting(button);
-    rt::SwitchSkinOn(rt::kSkinOlive);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinOlive);
     EXPECT_EQ(FindSkinRecord(edit)->savedProcedure, Counting);
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     EXPECT_EQ(ProcedureOf(edit), Counting);
     EXPECT_EQ(ProcedureOf(button), Counting);
-    rt::SwitchSkinOn(rt::kSkinOlive);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinOlive);
     DestroyWindow(edit);
     EXPECT_EQ(finalMessages[edit], 1);
     EXPECT_EQ(FindSkinRecord(edit), nullptr);
@@ -196,7 +196,7 @@ TEST_F(ForeignSubclassTest, ASubclassUnderTheSkinGetsItsProcedureBack)
 TEST_F(SwitchingTest, DestroyingASkinnedWindowForgetsItsRecord)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND group = host.add(L"Button", L"Group", BS_GROUPBOX, RECT{10, 10, 200, 100});
     HWND inside = skin_test::CreateControl(group, L"Button", L"In", BS_AUTOCHECKBOX | WS_VISIBLE, RECT{10, 20, 100, 40});
     EXPECT_EQ(SkinRecordCount(), 2u);
@@ -209,7 +209,7 @@ TEST_F(SwitchingTest, DestroyingASkinnedWindowForgetsItsRecord)
 TEST_F(SwitchingTest, AButtonThatTurnsIntoAPictureButtonIsLetGo)
 {
     HostWindow host;
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND button = host.add(L"Button", L"OK", BS_PUSHBUTTON, RECT{10, 10, 90, 35});
     WNDPROC own = FindSkinRecord(button)->savedProcedure;
     SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_ICON);
@@ -218,7 +218,7 @@ TEST_F(SwitchingTest, AButtonThatTurnsIntoAPictureButtonIsLetGo)
     HWND check = host.add(L"Button", L"Check", BS_AUTOCHECKBOX, RECT{10, 40, 120, 60});
     SetWindowLongPtrW(check, GWL_STYLE, GetWindowLongPtrW(check, GWL_STYLE) | BS_PUSHLIKE);
     ASSERT_NE(FindSkinRecord(check), nullptr);
-    EXPECT_EQ(FindSkinRecord(check)->kind, rt::skin::SkinKind::kPushButton);
+    EXPECT_EQ(FindSkinRecord(check)->kind, rt::commands::skin::SkinKind::kPushButton);
 }
 
 }  // namespace

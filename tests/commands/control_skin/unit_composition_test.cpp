@@ -86,8 +86,8 @@ struct UnitCompositionTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         window_test::StartWindowLayerForTests();
-        rt::RegisterUnitKind(rt::ButtonKind());
-        rt::RegisterUnitKind(rt::EditBoxKind());
+        rt::RegisterUnitKind(rt::units::ButtonKind());
+        rt::RegisterUnitKind(rt::units::EditBoxKind());
     }
     void SetUp() override
     {
@@ -96,7 +96,7 @@ struct UnitCompositionTest : ::testing::Test {
     }
     void TearDown() override
     {
-        rt::SwitchSkinOff();
+        rt::commands::SwitchSkinOff();
         rt::DestroyAllWindows();
         window_test::Pump(20);
     }
@@ -104,20 +104,20 @@ struct UnitCompositionTest : ::testing::Test {
 
 TEST_F(UnitCompositionTest, UnitsSubclassingAfterTheSkinKeepTheirProcedures)
 {
-    rt::SwitchSkinOn(rt::kSkinSilver);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
     HWND button = Unit(kButton);
-    ASSERT_NE(rt::skin::FindSkinRecord(button), nullptr);
+    ASSERT_NE(rt::commands::skin::FindSkinRecord(button), nullptr);
     WNDPROC unitProcedure = skin_test::ProcedureOf(button);
-    EXPECT_NE(unitProcedure, rt::skin::SkinWindowProcedure);
+    EXPECT_NE(unitProcedure, rt::commands::skin::SkinWindowProcedure);
     ExpectUnitsWork(0);
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     EXPECT_EQ(skin_test::ProcedureOf(button), unitProcedure);
     ExpectUnitsWork(1);
     rt::DestroyAllWindows();
     window_test::Pump(20);
     EXPECT_EQ(Unit(kButton), nullptr);
-    EXPECT_EQ(rt::skin::SkinRecordCount(), 0u);
+    EXPECT_EQ(rt::commands::skin::SkinRecordCount(), 0u);
 }
 
 TEST_F(UnitCompositionTest, UnitsSubclassingBeforeTheSkinGetTheirProceduresBack)
@@ -127,11 +127,11 @@ TEST_F(UnitCompositionTest, UnitsSubclassingBeforeTheSkinGetTheirProceduresBack)
     HWND box = Unit(kNumberBox);
     WNDPROC buttonProcedure = skin_test::ProcedureOf(button);
     WNDPROC boxProcedure = skin_test::ProcedureOf(box);
-    rt::SwitchSkinOn(rt::kSkinSilver);
-    EXPECT_EQ(skin_test::ProcedureOf(button), rt::skin::SkinWindowProcedure);
-    EXPECT_EQ(rt::skin::FindSkinRecord(box)->savedProcedure, boxProcedure);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
+    EXPECT_EQ(skin_test::ProcedureOf(button), rt::commands::skin::SkinWindowProcedure);
+    EXPECT_EQ(rt::commands::skin::FindSkinRecord(box)->savedProcedure, boxProcedure);
     ExpectUnitsWork(0);
-    EXPECT_NE(rt::SwitchSkinOff(), 0);
+    EXPECT_NE(rt::commands::SwitchSkinOff(), 0);
     EXPECT_EQ(skin_test::ProcedureOf(button), buttonProcedure);
     EXPECT_EQ(skin_test::ProcedureOf(box), boxProcedure);
     ExpectUnitsWork(1);
@@ -140,13 +140,13 @@ TEST_F(UnitCompositionTest, UnitsSubclassingBeforeTheSkinGetTheirProceduresBack)
 TEST_F(UnitCompositionTest, DestroyingSkinnedUnitsEndsUnitAndRecordTogether)
 {
     ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
-    rt::SwitchSkinOn(rt::kSkinBlue);
-    ASSERT_GT(rt::skin::SkinRecordCount(), 0u);
+    rt::commands::SwitchSkinOn(rt::commands::kSkinBlue);
+    ASSERT_GT(rt::commands::skin::SkinRecordCount(), 0u);
     rt::DestroyAllWindows();
     window_test::Pump(20);
     EXPECT_EQ(Unit(kButton), nullptr);
     EXPECT_EQ(Unit(kNumberBox), nullptr);
-    EXPECT_EQ(rt::skin::SkinRecordCount(), 0u);
+    EXPECT_EQ(rt::commands::skin::SkinRecordCount(), 0u);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 // Gives the body in pieces of at most the asked size (at most pieceLimit when set), then empty
 // reads; or fails after failAfter reads. Records every asked size.
-class MemorySource : public rt::BodySource {
+class MemorySource : public rt::commands::BodySource {
 public:
     explicit MemorySource(std::string body) : body_(std::move(body)) {}
 
@@ -45,7 +45,7 @@ private:
 };
 
 // Sends the same byte for ever.
-class EndlessSource : public rt::BodySource {
+class EndlessSource : public rt::commands::BodySource {
 public:
     bool Read(uint8_t* buffer, uint32_t size, uint32_t& received) override
     {
@@ -82,14 +82,14 @@ TEST(ReadSize, TheContentLengthPlusOneAtMost102400ElseTheDefault)
         {"99999999999999999999999999", 102400},     {"4294967297", 102400},
     };
     for (const auto& [length, size] : cases) {
-        EXPECT_EQ(rt::ReadSizeFor(length), size) << (length ? std::string(*length) : "none");
+        EXPECT_EQ(rt::commands::ReadSizeFor(length), size) << (length ? std::string(*length) : "none");
     }
 }
 
 TEST(ReadBody, ABodyWithItsLengthArrivesInOneReadAndTheEmptyRead)
 {
     MemorySource source("notice text");
-    EXPECT_EQ(TakeBody(rt::ReadBody(source, 12)), "notice text");
+    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, 12)), "notice text");
     EXPECT_EQ(source.asked, (std::vector<uint32_t>{12, 12}));
 }
 
@@ -99,19 +99,19 @@ TEST(ReadBody, PiecesOfAnySizeAreJoinedInOrder)
     for (size_t piece : {1u, 127u, 128u, 129u, 4096u, 10240u}) {
         MemorySource source(body);
         source.pieceLimit = piece;
-        EXPECT_EQ(TakeBody(rt::ReadBody(source, rt::kReadSizeWithoutLength)), body) << piece;
+        EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, rt::commands::kReadSizeWithoutLength)), body) << piece;
     }
 }
 
 TEST(ReadBody, NothingReceivedIsTheEmptyByteSet)
 {
     MemorySource empty("");
-    EXPECT_EQ(rt::ReadBody(empty, 10240), nullptr);
+    EXPECT_EQ(rt::commands::ReadBody(empty, 10240), nullptr);
     MemorySource failing("never read");
     failing.failAfter = 0;
-    EXPECT_EQ(rt::ReadBody(failing, 10240), nullptr);
+    EXPECT_EQ(rt::commands::ReadBody(failing, 10240), nullptr);
     MemorySource unused("x");
-    EXPECT_EQ(rt::ReadBody(unused, 0), nullptr);
+    EXPECT_EQ(rt::commands::ReadBody(unused, 0), nullptr);
     EXPECT_TRUE(unused.asked.empty());
 }
 
@@ -119,7 +119,7 @@ TEST(ReadBody, AFailedReadKeepsWhatCameBefore)
 {
     MemorySource source(Pattern(30000));
     source.failAfter = 2;
-    EXPECT_EQ(TakeBody(rt::ReadBody(source, 10240)), Pattern(20480));
+    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, 10240)), Pattern(20480));
 }
 
 TEST(ReadBody, AReadClaimingMoreThanTheBufferKeepsOnlyTheBuffer)
@@ -127,24 +127,24 @@ TEST(ReadBody, AReadClaimingMoreThanTheBufferKeepsOnlyTheBuffer)
     MemorySource source(Pattern(100));
     source.overstate = 1000000;
     source.failAfter = 1;
-    EXPECT_EQ(TakeBody(rt::ReadBody(source, 64)), Pattern(64));
+    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, 64)), Pattern(64));
 }
 
 TEST(ReadBody, AnEndlessBodyEndsAtTheLimit)
 {
-    for (uint32_t readSize : {rt::kReadSizeWithoutLength, rt::kLargestReadSize, 1000u}) {
+    for (uint32_t readSize : {rt::commands::kReadSizeWithoutLength, rt::commands::kLargestReadSize, 1000u}) {
         EndlessSource source;
-        std::string body = TakeBody(rt::ReadBody(source, readSize));
-        EXPECT_EQ(body.size(), rt::kBodyLimit) << readSize;
+        std::string body = TakeBody(rt::commands::ReadBody(source, readSize));
+        EXPECT_EQ(body.size(), rt::commands::kBodyLimit) << readSize;
         EXPECT_EQ(body.find_first_not_of('e'), std::string::npos);
-        EXPECT_EQ(source.reads, (rt::kBodyLimit + readSize - 1) / readSize) << "no read after the limit";
+        EXPECT_EQ(source.reads, (rt::commands::kBodyLimit + readSize - 1) / readSize) << "no read after the limit";
     }
 }
 
 TEST(ReadBody, ABodyOfExactlyTheLimitIsWhole)
 {
-    MemorySource source(Pattern(rt::kBodyLimit));
-    EXPECT_EQ(TakeBody(rt::ReadBody(source, rt::kLargestReadSize)), Pattern(rt::kBodyLimit));
+    MemorySource source(Pattern(rt::commands::kBodyLimit));
+    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, rt::commands::kLargestReadSize)), Pattern(rt::commands::kBodyLimit));
 }
 
 // Blocks above the threshold are refused, as a heap out of room would refuse them.
@@ -168,8 +168,8 @@ TEST_F(RefusedAllocationTest, TheTransferEndsWithWhatWasReceivedBeforeTheRefusal
     // 19 pieces of 10,240 bytes fit in 200,000, the 20th does not.
     refuseAbove = 200000;
     EndlessSource source;
-    std::string body = TakeBody(rt::ReadBody(source, rt::kReadSizeWithoutLength));
-    EXPECT_EQ(body.size(), 19u * rt::kReadSizeWithoutLength);
+    std::string body = TakeBody(rt::commands::ReadBody(source, rt::commands::kReadSizeWithoutLength));
+    EXPECT_EQ(body.size(), 19u * rt::commands::kReadSizeWithoutLength);
     EXPECT_EQ(source.reads, 20u);
 }
 
@@ -177,7 +177,7 @@ TEST_F(RefusedAllocationTest, ARefusedReadBufferGivesTheEmptyByteSet)
 {
     refuseAbove = 1000;
     MemorySource source("body");
-    EXPECT_EQ(rt::ReadBody(source, 10240), nullptr);
+    EXPECT_EQ(rt::commands::ReadBody(source, 10240), nullptr);
     EXPECT_TRUE(source.asked.empty());
 }
 

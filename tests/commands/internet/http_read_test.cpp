@@ -50,7 +50,7 @@ std::vector<DWORD> TakeReadSizes()
 
 std::vector<uint8_t> HttpRead(rt::ValueTriple url)
 {
-    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kInternetLibraryNumber, rt::kInternetLibrary.commands[0],
+    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kInternetLibraryNumber, rt::commands::kInternetLibrary.commands[0],
                                                               1, &url);
     EXPECT_EQ(result.type, rt::kByteSet);
     return test::CommandResult(result).bytes();
@@ -76,12 +76,12 @@ class HttpReadTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        previousRead_ = rt::ReplaceInternetRead(RecordingRead);
+        previousRead_ = rt::commands::ReplaceInternetRead(RecordingRead);
         TakeReadSizes();
     }
-    void TearDown() override { rt::ReplaceInternetRead(previousRead_); }
+    void TearDown() override { rt::commands::ReplaceInternetRead(previousRead_); }
 
-    rt::InternetReadRoutine previousRead_ = nullptr;
+    rt::commands::InternetReadRoutine previousRead_ = nullptr;
 };
 
 TEST_F(HttpReadTest, ReturnsTheBodyOfA200WithOneReadOfTheLengthPlusOne)
@@ -139,7 +139,7 @@ TEST_F(HttpReadTest, WithoutAContentLengthReadsPiecesOf10240Bytes)
     EXPECT_EQ(HttpRead(server.url("/plain")), BytesOf(body));
     std::vector<DWORD> sizes = TakeReadSizes();
     ASSERT_GE(sizes.size(), 4u);
-    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::kReadSizeWithoutLength));
+    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::commands::kReadSizeWithoutLength));
 }
 
 TEST_F(HttpReadTest, AContentLengthOfAMillionReadsPiecesOf102400Bytes)
@@ -149,7 +149,7 @@ TEST_F(HttpReadTest, AContentLengthOfAMillionReadsPiecesOf102400Bytes)
     EXPECT_EQ(HttpRead(server.url("/large")), BytesOf(body));
     std::vector<DWORD> sizes = TakeReadSizes();
     ASSERT_GE(sizes.size(), 11u);
-    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::kLargestReadSize));
+    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::commands::kLargestReadSize));
 }
 
 TEST_F(HttpReadTest, AClosedPortGivesTheEmptyByteSetAndTheNextRequestStillWorks)
@@ -174,11 +174,11 @@ TEST_F(HttpReadTest, ClosingTheRootAtShutDownLeavesLaterRequestsWorking)
 {
     TestHttpServer server(ServerBehaviour::kAnswer, HttpAnswer("HTTP/1.0 200 OK", {"Content-Length: 2"}, "ok"));
     ASSERT_EQ(HttpRead(server.url("/a")), BytesOf("ok"));
-    HINTERNET root = rt::Internet().Root();
+    HINTERNET root = rt::commands::Internet().Root();
     ASSERT_NE(root, nullptr);
     ASSERT_EQ(HttpRead(server.url("/b")), BytesOf("ok"));
-    EXPECT_EQ(rt::Internet().Root(), root) << "one root handle for every request";
-    rt::kInternetLibrary.notify(rt::kNotifyFinishing, 0, 0);
+    EXPECT_EQ(rt::commands::Internet().Root(), root) << "one root handle for every request";
+    rt::commands::kInternetLibrary.notify(rt::kNotifyFinishing, 0, 0);
     EXPECT_EQ(HttpRead(server.url("/c")), BytesOf("ok")) << "a request after it opens a new root";
 }
 
@@ -219,7 +219,7 @@ TEST_F(MisbehavingServerTest, ShutDownDoesNotWaitForARequestThatWaits)
         body = std::async(std::launch::async, [url] { return HttpRead(url); });
         ASSERT_TRUE(silent.waitForRequests(1));
         std::future<void> closed =
-            std::async(std::launch::async, [] { rt::kInternetLibrary.notify(rt::kNotifyFinishing, 0, 0); });
+            std::async(std::launch::async, [] { rt::commands::kInternetLibrary.notify(rt::kNotifyFinishing, 0, 0); });
         EXPECT_EQ(closed.wait_for(kWait), std::future_status::ready) << "closing the root waits for the server";
     }
     ASSERT_EQ(body.wait_for(kWait), std::future_status::ready);
@@ -242,10 +242,10 @@ TEST_F(MisbehavingServerTest, AnEndlessBodyIsCutAtTheLimit)
 {
     TestHttpServer server(ServerBehaviour::kEndless, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n");
     std::vector<uint8_t> body = HttpRead(server.url("/endless"));
-    EXPECT_EQ(body.size(), rt::kBodyLimit);
-    EXPECT_EQ(body, std::vector<uint8_t>(rt::kBodyLimit, 'x'));
+    EXPECT_EQ(body.size(), rt::commands::kBodyLimit);
+    EXPECT_EQ(body, std::vector<uint8_t>(rt::commands::kBodyLimit, 'x'));
     std::vector<DWORD> sizes = TakeReadSizes();
-    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::kReadSizeWithoutLength));
+    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::commands::kReadSizeWithoutLength));
     ExpectNextRequestWorks();
 }
 
@@ -254,10 +254,10 @@ TEST_F(MisbehavingServerTest, AnEndlessBodyIsCutAtTheLimit)
 TEST_F(MisbehavingServerTest, AnEndlessBodyBehindALengthAboveTheLimitIsCutAtTheLimit)
 {
     TestHttpServer server(ServerBehaviour::kEndless, "HTTP/1.0 200 OK\r\nContent-Length: 10000000\r\n\r\n");
-    EXPECT_EQ(HttpRead(server.url("/endless")).size(), rt::kBodyLimit);
+    EXPECT_EQ(HttpRead(server.url("/endless")).size(), rt::commands::kBodyLimit);
     std::vector<DWORD> sizes = TakeReadSizes();
     ASSERT_FALSE(sizes.empty());
-    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::kLargestReadSize));
+    EXPECT_EQ(sizes, std::vector<DWORD>(sizes.size(), rt::commands::kLargestReadSize));
     ExpectNextRequestWorks();
 }
 
@@ -273,7 +273,7 @@ TEST_F(MisbehavingServerTest, ARefusedAllocationEndsTheTransferWithWhatWasReceiv
     rt::SetHeapBackend(refusing);
     std::vector<uint8_t> body = HttpRead(server.url("/endless"));
     rt::SetHeapBackend(rt::DefaultHeapBackend());
-    EXPECT_EQ(body.size(), 19u * rt::kReadSizeWithoutLength);
+    EXPECT_EQ(body.size(), 19u * rt::commands::kReadSizeWithoutLength);
     ExpectNextRequestWorks();
 }
 

@@ -38,7 +38,7 @@ constexpr wchar_t kDefaultVerb[] = L"print";
 
 void RunShellVerb(std::vector<rt::ValueTriple> args)
 {
-    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kShellLibraryNumber, rt::kShellLibrary.commands[0],
+    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kShellLibraryNumber, rt::commands::kShellLibrary.commands[0],
                                                               static_cast<int>(args.size()), args.data());
     EXPECT_EQ(result.type, rt::kOmitted) << "RunShellVerb has no result value";
 }

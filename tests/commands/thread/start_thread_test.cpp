@@ -49,7 +49,7 @@ rt::ValueTriple SubArg(rt::ThreadSub sub) { return rt::MakePointerValue(reinterp
 
 rt::ValueTriple StartThread(std::vector<rt::ValueTriple> args)
 {
-    return rt::Helpers().callLibraryCommand(kThreadLibraryNumber, rt::kThreadLibrary.commands[0],
+    return rt::Helpers().callLibraryCommand(kThreadLibraryNumber, rt::commands::kThreadLibrary.commands[0],
                                             static_cast<int>(args.size()), args.data());
 }
 
@@ -183,7 +183,7 @@ TEST_F(StartThreadTest, TheStoredHandleIsTheCallersAndGivesTheSubsExitCode)
 {
     DWORD before = HandleCount();
     int32_t handleVariable = 0;
-    rt::ValueTriple reference = rt::IntVariableReference(&handleVariable);
+    rt::ValueTriple reference = rt::commands::IntVariableReference(&handleVariable);
     ASSERT_EQ(StartThread({SubArg(WaitForRelease), rt::MakeInt(77), reference}).low, 1u);
     ASSERT_NE(handleVariable, 0);
     rt::UniqueHandle thread(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
@@ -215,7 +215,7 @@ TEST_F(StartThreadTest, ThreadsStartedTogetherKeepTheirOwnParameters)
     std::vector<rt::UniqueHandle> threads;
     for (int32_t i = 0; i < static_cast<int32_t>(seen.size()); ++i) {
         int32_t handleVariable = 0;
-        ASSERT_EQ(StartThread({SubArg(MarkSeen), rt::MakeInt(i), rt::IntVariableReference(&handleVariable)}).low,
+        ASSERT_EQ(StartThread({SubArg(MarkSeen), rt::MakeInt(i), rt::commands::IntVariableReference(&handleVariable)}).low,
                   1u);
         threads.emplace_back(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
     }
@@ -232,7 +232,7 @@ TEST_F(StartThreadTest, SomethingOtherThanASubStartsNothing)
 {
     DWORD before = HandleCount();
     int32_t handleVariable = 0;
-    rt::ValueTriple reference = rt::IntVariableReference(&handleVariable);
+    rt::ValueTriple reference = rt::commands::IntVariableReference(&handleVariable);
     const rt::ValueTriple notSubs[] = {
         {},
         rt::MakeInt(0x401000),

@@ -13,7 +13,7 @@ constexpr int kXpStyleLibraryNumber = 3;
 
 rt::ValueTriple SetXpStyleWith(std::vector<rt::ValueTriple> args)
 {
-    return rt::Helpers().callLibraryCommand(kXpStyleLibraryNumber, rt::kXpStyleLibrary.commands[0],
+    return rt::Helpers().callLibraryCommand(kXpStyleLibraryNumber, rt::commands::kXpStyleLibrary.commands[0],
                                             static_cast<int>(args.size()), args.data());
 }
 
@@ -73,7 +73,7 @@ TEST_F(SetXpStyleTest, ARealSchemeIsTruncated)
 TEST_F(SetXpStyleTest, ShutDownSwitchesTheSkinOff)
 {
     ASSERT_EQ(SetXpStyle(3), 1);
-    rt::kXpStyleLibrary.notify(rt::kNotifyFinishing, 0, 0);
+    rt::commands::kXpStyleLibrary.notify(rt::kNotifyFinishing, 0, 0);
     EXPECT_EQ(SetXpStyle(0), 0) << "the skin was already off";
 }
 

@@ -103,7 +103,7 @@ rt::WindowRecord ButtonsWindow(const std::map<uint32_t, std::vector<uint8_t>>& r
 bool LoadButtonsWindow(const std::map<uint32_t, std::vector<uint8_t>>& replacedData)
 {
     window_test::StartWindowLayerForTests();
-    for (const rt::UnitKindDescription* kind : {&rt::GroupBoxKind(), &rt::ButtonKind(), &rt::CheckBoxKind(), &rt::RadioBoxKind()}) {
+    for (const rt::UnitKindDescription* kind : {&rt::units::GroupBoxKind(), &rt::units::ButtonKind(), &rt::units::CheckBoxKind(), &rt::units::RadioBoxKind()}) {
         rt::RegisterUnitKind(*kind);
     }
     clicks.clear();

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "controls/common_dlg/common_dlg.h"
 #include "runtime/unit_options/common_dlg_options.h"
 #include "runtime/unit_options/option_fields.h"
@@ -95,7 +95,7 @@ bool Show()
 {
     rt::ValueTriple dialog = rt::MakeUnitRef(kWindow, kDialog, rt::kCommonDlgKind);
     rt::ValueTriple result{};
-    rt::CoreCommandRoutine(rt::CoreCommand::kShow)(&result, 1, &dialog);
+    rt::commands::CoreCommandRoutine(rt::commands::CoreCommand::kShow)(&result, 1, &dialog);
     return result.type == rt::kLogical && result.low != 0;
 }
 
@@ -217,8 +217,8 @@ struct CommonDlgTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         window_test::StartWindowLayerForTests();
-        rt::RegisterUnitKind(rt::CommonDlgKind());
-        rt::RegisterCommonDlgMethods();
+        rt::RegisterUnitKind(rt::units::CommonDlgKind());
+        rt::units::RegisterCommonDlgMethods();
     }
     void SetUp() override { startDirectory_ = fs::current_path(); }
     bool Load(const rt::CommonDlgOptions& options)
@@ -546,10 +546,10 @@ TEST_F(CommonDlgTest, ShowOnAReferenceToNoLiveUnitGivesFalse)
 {
     rt::ValueTriple wrongKind = rt::MakeUnitRef(kWindow, kDialog, rt::kHyperLinkerKind);
     rt::ValueTriple result{};
-    rt::CoreCommandRoutine(rt::CoreCommand::kShow)(&result, 1, &wrongKind);
+    rt::commands::CoreCommandRoutine(rt::commands::CoreCommand::kShow)(&result, 1, &wrongKind);
     EXPECT_EQ(result.type, rt::kLogical);
     EXPECT_EQ(result.low, 0u);
-    rt::CoreCommandRoutine(rt::CoreCommand::kShow)(&result, 0, nullptr);
+    rt::commands::CoreCommandRoutine(rt::commands::CoreCommand::kShow)(&result, 0, nullptr);
     EXPECT_EQ(result.low, 0u);
 }
 

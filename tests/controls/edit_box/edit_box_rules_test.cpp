@@ -30,14 +30,14 @@ TEST(TypedInputTest, EachModeTakesItsCharacters)
     const uint32_t characters[] = {'-', '.', '5', 'a', 0x4e2d};
     for (const Case& c : cases) {
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(rt::AcceptsTypedCharacter(c.mode, characters[i]), c.taken[i] == '1')
+            EXPECT_EQ(rt::units::AcceptsTypedCharacter(c.mode, characters[i]), c.taken[i] == '1')
                 << "mode " << c.mode << " character " << characters[i];
         }
         // Control characters (backspace, Ctrl+V) always pass; a space is no control character.
-        EXPECT_TRUE(rt::AcceptsTypedCharacter(c.mode, '\b'));
-        EXPECT_TRUE(rt::AcceptsTypedCharacter(c.mode, 0x16));
+        EXPECT_TRUE(rt::units::AcceptsTypedCharacter(c.mode, '\b'));
+        EXPECT_TRUE(rt::units::AcceptsTypedCharacter(c.mode, 0x16));
     }
-    EXPECT_FALSE(rt::AcceptsTypedCharacter(7, ' '));
+    EXPECT_FALSE(rt::units::AcceptsTypedCharacter(7, ' '));
 }
 
 TEST(TypedInputTest, FocusLossNormalisesByMode)
@@ -82,88 +82,88 @@ TEST(TypedInputTest, FocusLossNormalisesByMode)
         {12, "0", "0"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(rt::NormaliseTypedText(c.mode, c.text), c.shown) << "mode " << c.mode << " text " << c.text;
+        EXPECT_EQ(rt::units::NormaliseTypedText(c.mode, c.text), c.shown) << "mode " << c.mode << " text " << c.text;
     }
 }
 
 TEST(TypedInputTest, DateTimeModeRePrintsOrEmpties)
 {
-    EXPECT_EQ(rt::NormaliseTypedText(11, "2024-3-5"), "2024年3月5日");
-    EXPECT_EQ(rt::NormaliseTypedText(11, "2024/03/05 14:07:09"), "2024年3月5日14时7分9秒");
-    EXPECT_EQ(rt::NormaliseTypedText(11, "2024年3月5日14时7分"), "2024年3月5日14时7分0秒");
-    EXPECT_EQ(rt::NormaliseTypedText(11, "1899-12-30"), "");  // the zero date
-    EXPECT_EQ(rt::NormaliseTypedText(11, "2023-2-29"), "");
-    EXPECT_EQ(rt::NormaliseTypedText(11, "tomorrow"), "");
-    EXPECT_EQ(rt::NormaliseTypedText(11, ""), "");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "2024-3-5"), "2024年3月5日");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "2024/03/05 14:07:09"), "2024年3月5日14时7分9秒");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "2024年3月5日14时7分"), "2024年3月5日14时7分0秒");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "1899-12-30"), "");  // the zero date
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "2023-2-29"), "");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, "tomorrow"), "");
+    EXPECT_EQ(rt::units::NormaliseTypedText(11, ""), "");
 }
 
 TEST(TypedInputTest, IntegersSaturateAtThe64BitLimits)
 {
-    EXPECT_EQ(rt::ReadInteger64("9223372036854775807"), INT64_MAX);
-    EXPECT_EQ(rt::ReadInteger64("9223372036854775808"), INT64_MAX);
-    EXPECT_EQ(rt::ReadInteger64("-9223372036854775808"), INT64_MIN);
-    EXPECT_EQ(rt::ReadInteger64("-9223372036854775809123"), INT64_MIN);
-    EXPECT_EQ(rt::ReadInteger64("+12"), 12);
-    EXPECT_EQ(rt::ReadInteger64("--1"), 0);
-    EXPECT_EQ(rt::ReadInteger64(std::string(5000, '9')), INT64_MAX);
+    EXPECT_EQ(rt::units::ReadInteger64("9223372036854775807"), INT64_MAX);
+    EXPECT_EQ(rt::units::ReadInteger64("9223372036854775808"), INT64_MAX);
+    EXPECT_EQ(rt::units::ReadInteger64("-9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(rt::units::ReadInteger64("-9223372036854775809123"), INT64_MIN);
+    EXPECT_EQ(rt::units::ReadInteger64("+12"), 12);
+    EXPECT_EQ(rt::units::ReadInteger64("--1"), 0);
+    EXPECT_EQ(rt::units::ReadInteger64(std::string(5000, '9')), INT64_MAX);
 }
 
 TEST(DateTimeReadingTest, ReadsTheCoreTextFormAndNumericForms)
 {
-    EXPECT_EQ(rt::ReadDateTime("1900-1-1"), 2.0);
-    EXPECT_EQ(rt::ReadDateTime(" 2000年1月1日 "), 36526.0);
-    EXPECT_EQ(rt::ReadDateTime("2000/1/1 12:00"), 36526.5);
+    EXPECT_EQ(rt::units::ReadDateTime("1900-1-1"), 2.0);
+    EXPECT_EQ(rt::units::ReadDateTime(" 2000年1月1日 "), 36526.0);
+    EXPECT_EQ(rt::units::ReadDateTime("2000/1/1 12:00"), 36526.5);
     // Before the epoch the time still counts forward from midnight, away from zero.
-    EXPECT_EQ(rt::ReadDateTime("1899-12-29 06:00:00"), -1.25);
-    EXPECT_EQ(rt::ReadDateTime("100-1-1"), -657434.0);
-    EXPECT_FALSE(rt::ReadDateTime("99-1-1"));
-    EXPECT_FALSE(rt::ReadDateTime("10000-1-1"));
-    EXPECT_FALSE(rt::ReadDateTime("2000-13-1"));
-    EXPECT_FALSE(rt::ReadDateTime("2000-1-1 24:00"));
-    EXPECT_FALSE(rt::ReadDateTime("2000-1/1"));
-    EXPECT_FALSE(rt::ReadDateTime("2000-1-1 x"));
-    EXPECT_FALSE(rt::ReadDateTime("2000年1月"));
-    EXPECT_TRUE(rt::ReadDateTime("2000-2-29"));
-    EXPECT_FALSE(rt::ReadDateTime("1900-2-29"));
+    EXPECT_EQ(rt::units::ReadDateTime("1899-12-29 06:00:00"), -1.25);
+    EXPECT_EQ(rt::units::ReadDateTime("100-1-1"), -657434.0);
+    EXPECT_FALSE(rt::units::ReadDateTime("99-1-1"));
+    EXPECT_FALSE(rt::units::ReadDateTime("10000-1-1"));
+    EXPECT_FALSE(rt::units::ReadDateTime("2000-13-1"));
+    EXPECT_FALSE(rt::units::ReadDateTime("2000-1-1 24:00"));
+    EXPECT_FALSE(rt::units::ReadDateTime("2000-1/1"));
+    EXPECT_FALSE(rt::units::ReadDateTime("2000-1-1 x"));
+    EXPECT_FALSE(rt::units::ReadDateTime("2000年1月"));
+    EXPECT_TRUE(rt::units::ReadDateTime("2000-2-29"));
+    EXPECT_FALSE(rt::units::ReadDateTime("1900-2-29"));
 }
 
 TEST(SpinStepTest, StepsWrapPastEitherEnd)
 {
-    EXPECT_EQ(rt::SpinStep("5", true, 0, 10), 6);
-    EXPECT_EQ(rt::SpinStep("10", true, 0, 10), 0);
-    EXPECT_EQ(rt::SpinStep("0", false, 0, 10), 10);
-    EXPECT_EQ(rt::SpinStep("", true, 0, 10), 1);
-    EXPECT_EQ(rt::SpinStep("50", true, 10, 0), 0);  // the range is min..max of the two
-    EXPECT_EQ(rt::SpinStep("-50", false, 0, 10), 10);
-    EXPECT_EQ(rt::SpinStep("7", true, 7, 7), 7);
-    EXPECT_EQ(rt::SpinStep("99999999999", true, INT32_MIN, INT32_MAX), INT32_MIN);
-    EXPECT_EQ(rt::SpinStep("-99999999999", false, INT32_MIN, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(rt::units::SpinStep("5", true, 0, 10), 6);
+    EXPECT_EQ(rt::units::SpinStep("10", true, 0, 10), 0);
+    EXPECT_EQ(rt::units::SpinStep("0", false, 0, 10), 10);
+    EXPECT_EQ(rt::units::SpinStep("", true, 0, 10), 1);
+    EXPECT_EQ(rt::units::SpinStep("50", true, 10, 0), 0);  // the range is min..max of the two
+    EXPECT_EQ(rt::units::SpinStep("-50", false, 0, 10), 10);
+    EXPECT_EQ(rt::units::SpinStep("7", true, 7, 7), 7);
+    EXPECT_EQ(rt::units::SpinStep("99999999999", true, INT32_MIN, INT32_MAX), INT32_MIN);
+    EXPECT_EQ(rt::units::SpinStep("-99999999999", false, INT32_MIN, INT32_MAX), INT32_MAX);
 }
 
 TEST(GbkCharactersTest, PositionsCountBytesOfWholeCharacters)
 {
     const std::string text = "中a文";  // bytes: 2, 1, 2
-    EXPECT_EQ(rt::GbkByteOffset(text, 0), 0u);
-    EXPECT_EQ(rt::GbkByteOffset(text, 1), 2u);
-    EXPECT_EQ(rt::GbkByteOffset(text, 2), 3u);
-    EXPECT_EQ(rt::GbkByteOffset(text, 9), 5u);
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 0), 0u);
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 1), 0u);  // inside the first character
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 2), 1u);
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 4), 2u);
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 5), 3u);
-    EXPECT_EQ(rt::GbkCharacterIndex(text, 100), 3u);
+    EXPECT_EQ(rt::units::GbkByteOffset(text, 0), 0u);
+    EXPECT_EQ(rt::units::GbkByteOffset(text, 1), 2u);
+    EXPECT_EQ(rt::units::GbkByteOffset(text, 2), 3u);
+    EXPECT_EQ(rt::units::GbkByteOffset(text, 9), 5u);
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 0), 0u);
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 1), 0u);  // inside the first character
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 2), 1u);
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 4), 2u);
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 5), 3u);
+    EXPECT_EQ(rt::units::GbkCharacterIndex(text, 100), 3u);
     // A lead byte at the very end counts as one character.
-    EXPECT_EQ(rt::GbkByteOffset("a\xb0", 2), 2u);
+    EXPECT_EQ(rt::units::GbkByteOffset("a\xb0", 2), 2u);
 }
 
 TEST(GbkCharactersTest, PasswordCharacterIsTheFirstCharacter)
 {
-    EXPECT_EQ(rt::PasswordCharCode("#ab"), '#');
-    EXPECT_EQ(rt::PasswordCharCode(""), '*');
-    EXPECT_EQ(rt::PasswordCharCode("中"), 0xd6d0);
-    EXPECT_EQ(rt::PasswordCharText(0xd6d0), "中");
-    EXPECT_EQ(rt::PasswordCharText('*'), "*");
+    EXPECT_EQ(rt::units::PasswordCharCode("#ab"), '#');
+    EXPECT_EQ(rt::units::PasswordCharCode(""), '*');
+    EXPECT_EQ(rt::units::PasswordCharCode("中"), 0xd6d0);
+    EXPECT_EQ(rt::units::PasswordCharText(0xd6d0), "中");
+    EXPECT_EQ(rt::units::PasswordCharText('*'), "*");
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ struct EditBoxTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         window_test::StartWindowLayerForTests();
-        rt::RegisterUnitKind(rt::EditBoxKind());
+        rt::RegisterUnitKind(rt::units::EditBoxKind());
     }
     void SetUp() override
     {
@@ -200,11 +200,11 @@ struct EditBoxTest : ::testing::Test {
     // Puts the text into the number box, then moves the focus in and out of it.
     std::string NormalisedInMode(int32_t mode, const std::string& content)
     {
-        WriteNumber(kNumberBox, rt::kEditInputMode, mode);
-        WriteText(kNumberBox, rt::kEditContent, content);
+        WriteNumber(kNumberBox, rt::units::kEditInputMode, mode);
+        WriteText(kNumberBox, rt::units::kEditContent, content);
         SetFocus(UnitHandle(kNumberBox));
         SetFocus(UnitHandle(kOtherBox));
-        return ReadText(kNumberBox, rt::kEditContent);
+        return ReadText(kNumberBox, rt::units::kEditContent);
     }
 };
 
@@ -247,7 +247,7 @@ TEST_F(EditBoxTest, Mode7HoldsNumbersToThe32BitRangeWhenTheFocusLeaves)
 TEST_F(EditBoxTest, TypedCharactersTheModeRefusesNeverReachTheText)
 {
     HWND number = UnitHandle(kNumberBox);
-    WriteText(kNumberBox, rt::kEditContent, "");
+    WriteText(kNumberBox, rt::units::kEditContent, "");
     SetFocus(number);
     Type(number, L"a1b-2.c");
     EXPECT_EQ(ControlText(number), L"1-2");
@@ -255,8 +255,8 @@ TEST_F(EditBoxTest, TypedCharactersTheModeRefusesNeverReachTheText)
     Type(number, L"\b");
     EXPECT_EQ(ControlText(number), L"1-");
 
-    WriteNumber(kNumberBox, rt::kEditInputMode, 5);
-    WriteText(kNumberBox, rt::kEditContent, "");
+    WriteNumber(kNumberBox, rt::units::kEditInputMode, 5);
+    WriteText(kNumberBox, rt::units::kEditContent, "");
     Type(number, L"-7x");
     EXPECT_EQ(ControlText(number), L"7");
 
@@ -268,13 +268,13 @@ TEST_F(EditBoxTest, TypedCharactersTheModeRefusesNeverReachTheText)
 
 TEST_F(EditBoxTest, SettingContentRaisesTheChangeEventExactlyOnce)
 {
-    WriteText(kOtherBox, rt::kEditContent, "新的文字");
+    WriteText(kOtherBox, rt::units::kEditContent, "新的文字");
     EXPECT_EQ(changeEvents, 1);
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditContent), "新的文字");
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditContent), "新的文字");
     // The same text again still counts as set.
-    WriteText(kOtherBox, rt::kEditContent, "新的文字");
+    WriteText(kOtherBox, rt::units::kEditContent, "新的文字");
     EXPECT_EQ(changeEvents, 2);
-    WriteText(kTextBox, rt::kEditContent, "line one\r\nline two");
+    WriteText(kTextBox, rt::units::kEditContent, "line one\r\nline two");
     EXPECT_EQ(changeEvents, 3);
 
     // Typing changes the text too.
@@ -288,39 +288,39 @@ TEST_F(EditBoxTest, SettingContentRaisesTheChangeEventExactlyOnce)
 TEST_F(EditBoxTest, SelectionMinusOneMeansTheEndOrTheWholeText)
 {
     HWND other = UnitHandle(kOtherBox);
-    WriteText(kOtherBox, rt::kEditContent, "abcdef");
-    WriteNumber(kOtherBox, rt::kEditSelStart, -1);
+    WriteText(kOtherBox, rt::units::kEditContent, "abcdef");
+    WriteNumber(kOtherBox, rt::units::kEditSelStart, -1);
     DWORD start = 99;
     DWORD end = 99;
     SendMessageW(other, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 6u);
     EXPECT_EQ(end, 6u);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelStart), 6);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelStart), 6);
 
-    WriteNumber(kOtherBox, rt::kEditSelLength, -1);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelStart), 0);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelLength), 6);
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditSelText), "abcdef");
+    WriteNumber(kOtherBox, rt::units::kEditSelLength, -1);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelStart), 0);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelLength), 6);
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditSelText), "abcdef");
 
-    WriteNumber(kOtherBox, rt::kEditSelStart, 2);
-    WriteNumber(kOtherBox, rt::kEditSelLength, 3);
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditSelText), "cde");
-    WriteText(kOtherBox, rt::kEditSelText, "XY");
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditContent), "abXYf");
+    WriteNumber(kOtherBox, rt::units::kEditSelStart, 2);
+    WriteNumber(kOtherBox, rt::units::kEditSelLength, 3);
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditSelText), "cde");
+    WriteText(kOtherBox, rt::units::kEditSelText, "XY");
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditContent), "abXYf");
 
     // Past the end: the caret stops at the end.
-    WriteNumber(kOtherBox, rt::kEditSelStart, 40);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelStart), 5);
+    WriteNumber(kOtherBox, rt::units::kEditSelStart, 40);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelStart), 5);
 }
 
 TEST_F(EditBoxTest, SelectionCountsGbkBytes)
 {
-    WriteText(kOtherBox, rt::kEditContent, "中文ab");
-    WriteNumber(kOtherBox, rt::kEditSelStart, 2);
-    WriteNumber(kOtherBox, rt::kEditSelLength, 3);
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditSelText), "文a");
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelStart), 2);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditSelLength), 3);
+    WriteText(kOtherBox, rt::units::kEditContent, "中文ab");
+    WriteNumber(kOtherBox, rt::units::kEditSelStart, 2);
+    WriteNumber(kOtherBox, rt::units::kEditSelLength, 3);
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditSelText), "文a");
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelStart), 2);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditSelLength), 3);
     DWORD start = 0;
     SendMessageW(UnitHandle(kOtherBox), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     EXPECT_EQ(start, 1u);
@@ -329,54 +329,54 @@ TEST_F(EditBoxTest, SelectionCountsGbkBytes)
 TEST_F(EditBoxTest, InputModePasswordAndReadOnlyChangeTheControlInPlace)
 {
     HWND other = UnitHandle(kOtherBox);
-    WriteNumber(kOtherBox, rt::kEditInputMode, 2);
+    WriteNumber(kOtherBox, rt::units::kEditInputMode, 2);
     EXPECT_EQ(UnitHandle(kOtherBox), other);
     EXPECT_TRUE(GetWindowLongPtrW(other, GWL_STYLE) & ES_PASSWORD);
     EXPECT_EQ(SendMessageW(other, EM_GETPASSWORDCHAR, 0, 0), L'*');
-    WriteText(kOtherBox, rt::kEditPasswordChar, "#x");
+    WriteText(kOtherBox, rt::units::kEditPasswordChar, "#x");
     EXPECT_EQ(SendMessageW(other, EM_GETPASSWORDCHAR, 0, 0), L'#');
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditPasswordChar), "#");
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditPasswordChar), "#");
     // An empty password character would show the password: the box keeps hiding it.
-    WriteText(kOtherBox, rt::kEditPasswordChar, "");
+    WriteText(kOtherBox, rt::units::kEditPasswordChar, "");
     EXPECT_EQ(SendMessageW(other, EM_GETPASSWORDCHAR, 0, 0), L'*');
 
-    WriteNumber(kOtherBox, rt::kEditInputMode, 1);
+    WriteNumber(kOtherBox, rt::units::kEditInputMode, 1);
     EXPECT_FALSE(GetWindowLongPtrW(other, GWL_STYLE) & ES_PASSWORD);
     EXPECT_TRUE(GetWindowLongPtrW(other, GWL_STYLE) & ES_READONLY);
-    WriteNumber(kOtherBox, rt::kEditInputMode, 0);
+    WriteNumber(kOtherBox, rt::units::kEditInputMode, 0);
     EXPECT_FALSE(GetWindowLongPtrW(other, GWL_STYLE) & ES_READONLY);
 }
 
 TEST_F(EditBoxTest, StylePropertiesRebuildTheControlKeepingItsText)
 {
     HWND other = UnitHandle(kOtherBox);
-    WriteText(kOtherBox, rt::kEditContent, "kept");
-    WriteNumber(kOtherBox, rt::kEditAlignment, 0);
+    WriteText(kOtherBox, rt::units::kEditContent, "kept");
+    WriteNumber(kOtherBox, rt::units::kEditAlignment, 0);
     EXPECT_EQ(UnitHandle(kOtherBox), other);  // unchanged: no rebuild
 
-    WriteNumber(kOtherBox, rt::kEditAlignment, 2);
+    WriteNumber(kOtherBox, rt::units::kEditAlignment, 2);
     HWND rebuilt = UnitHandle(kOtherBox);
     ASSERT_TRUE(rebuilt);
     EXPECT_NE(rebuilt, other);
     EXPECT_TRUE(GetWindowLongPtrW(rebuilt, GWL_STYLE) & ES_RIGHT);
     EXPECT_EQ(ControlText(rebuilt), L"kept");
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditAlignment), 2);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditAlignment), 2);
 
-    WriteNumber(kOtherBox, rt::kEditMultiline, 1);
+    WriteNumber(kOtherBox, rt::units::kEditMultiline, 1);
     EXPECT_TRUE(GetWindowLongPtrW(UnitHandle(kOtherBox), GWL_STYLE) & ES_MULTILINE);
-    EXPECT_EQ(ReadText(kOtherBox, rt::kEditContent), "kept");
+    EXPECT_EQ(ReadText(kOtherBox, rt::units::kEditContent), "kept");
 }
 
 TEST_F(EditBoxTest, MaxLengthLimitsTheControlAndNegativeIsStoredAsZero)
 {
     HWND other = UnitHandle(kOtherBox);
-    WriteNumber(kOtherBox, rt::kEditMaxLength, 3);
+    WriteNumber(kOtherBox, rt::units::kEditMaxLength, 3);
     EXPECT_EQ(SendMessageW(other, EM_GETLIMITTEXT, 0, 0), 3);
     SetFocus(other);
     Type(other, L"abcdef");
     EXPECT_EQ(ControlText(other), L"abc");
-    WriteNumber(kOtherBox, rt::kEditMaxLength, -4);
-    EXPECT_EQ(ReadNumber(kOtherBox, rt::kEditMaxLength), 0);
+    WriteNumber(kOtherBox, rt::units::kEditMaxLength, -4);
+    EXPECT_EQ(ReadNumber(kOtherBox, rt::units::kEditMaxLength), 0);
     EXPECT_GT(SendMessageW(other, EM_GETLIMITTEXT, 0, 0), 3);
 }
 
@@ -384,14 +384,14 @@ TEST_F(EditBoxTest, FontMembersChangeTheControlFont)
 {
     HWND other = UnitHandle(kOtherBox);
     EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(other, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
-    rt::WriteProperty(kWindow, kOtherBox, kFirstOwn + rt::kEditFont, 1, 1, 0);
+    rt::WriteProperty(kWindow, kOtherBox, kFirstOwn + rt::units::kEditFont, 1, 1, 0);
     auto font = reinterpret_cast<HFONT>(SendMessageW(other, WM_GETFONT, 0, 0));
     ASSERT_NE(font, GetStockObject(DEFAULT_GUI_FONT));
     LOGFONTW look{};
     GetObjectW(font, sizeof look, &look);
     EXPECT_EQ(look.lfWeight, 700);
     auto* stored =
-        reinterpret_cast<const uint32_t*>(rt::ReadProperty(kWindow, kOtherBox, kFirstOwn + rt::kEditFont, -1));
+        reinterpret_cast<const uint32_t*>(rt::ReadProperty(kWindow, kOtherBox, kFirstOwn + rt::units::kEditFont, -1));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored[1], 60u);  // a byte set: 1, the byte count, the bytes
     rt::FreeMem(const_cast<uint32_t*>(stored));
@@ -412,8 +412,8 @@ TEST_F(EditBoxTest, ColourRequestsAnswerWithTheBoxColours)
     EXPECT_EQ(look.lbColor, 0xecd0a0u);
 
     // A read-only box asks as a static control.
-    WriteNumber(kTextBox, rt::kEditInputMode, 1);
-    WriteNumber(kTextBox, rt::kEditBackColour, 0x123456);
+    WriteNumber(kTextBox, rt::units::kEditInputMode, 1);
+    WriteNumber(kTextBox, rt::units::kEditBackColour, 0x123456);
     brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(text), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                   reinterpret_cast<LPARAM>(text)));
     GetObjectW(brush, sizeof look, &look);
@@ -431,7 +431,7 @@ TEST_F(EditBoxTest, EnterBreaksTheLineOfAWritableMultiLineBoxOnly)
     Type(text, L"c");
     EXPECT_EQ(ControlText(text), L"ab\r\nc");
 
-    WriteNumber(kTextBox, rt::kEditInputMode, 1);
+    WriteNumber(kTextBox, rt::units::kEditInputMode, 1);
     PostMessageW(text, WM_KEYDOWN, VK_RETURN, 1);
     window_test::Pump(30);
     EXPECT_EQ(ControlText(text), L"ab\r\nc");
@@ -452,7 +452,7 @@ TEST_F(EditBoxTest, AutomaticSpinStepsWrapWithinTheRange)
     ClickSpin(spin, true);
     EXPECT_EQ(ControlText(box), L"3");
     EXPECT_EQ(GetFocus(), box);
-    EXPECT_EQ(ReadNumber(kSpinBox, rt::kEditSelLength), 1);
+    EXPECT_EQ(ReadNumber(kSpinBox, rt::units::kEditSelLength), 1);
     ClickSpin(spin, true);
     EXPECT_EQ(ControlText(box), L"0");
     ClickSpin(spin, false);
@@ -476,8 +476,8 @@ TEST_F(EditBoxTest, SpinRangeFollowsSpinMinAndSpinMax)
     HWND box = UnitHandle(kSpinBox);
     HWND spin = SpinBeside(box);
     ASSERT_TRUE(spin);
-    WriteNumber(kSpinBox, rt::kEditSpinMin, 10);
-    WriteNumber(kSpinBox, rt::kEditSpinMax, 20);
+    WriteNumber(kSpinBox, rt::units::kEditSpinMin, 10);
+    WriteNumber(kSpinBox, rt::units::kEditSpinMax, 20);
     int low = 0;
     int high = 0;
     SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
@@ -521,7 +521,7 @@ TEST_F(EditBoxTest, TheUpDownStaysBesideTheBoxAndShowsWithIt)
     EXPECT_TRUE(IsWindowVisible(spin));
 
     // A rebuild for another SpinMode replaces the up-down with the box.
-    WriteNumber(kSpinBox, rt::kEditSpinMode, 0);
+    WriteNumber(kSpinBox, rt::units::kEditSpinMode, 0);
     EXPECT_FALSE(IsWindow(spin));
     EXPECT_EQ(SpinBeside(UnitHandle(kSpinBox)), nullptr);
 }
@@ -546,7 +546,7 @@ TEST(EditBoxKindTest, PropertyDataOfALaterVersionCreatesNoUnit)
     args.parent = GetDesktopWindow();
     args.propertyData = data.data();
     args.propertyLength = data.size();
-    EXPECT_EQ(rt::EditBoxKind().create(args), nullptr);
+    EXPECT_EQ(rt::units::EditBoxKind().create(args), nullptr);
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ struct HtmlViewerTest : ::testing::Test {
         cancelNavigation = false;
         closeInHandler = false;
         ASSERT_TRUE(window_test::InstallTemplates({ViewWindow(), PlainWindow()}, kCodeBase));
-        rt::RegisterUnitKind(rt::HtmlViewerKind());
+        rt::RegisterUnitKind(rt::units::HtmlViewerKind());
         ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
         host = UnitHandle(kWindow, kView);
         ASSERT_TRUE(host);
@@ -240,7 +240,7 @@ struct HtmlViewerTest : ::testing::Test {
 
 TEST_F(HtmlViewerTest, TheBrowserFillsTheHostAndFollowsItsSize)
 {
-    HWND browser = GetDlgItem(host, rt::kBrowserControlId);
+    HWND browser = GetDlgItem(host, rt::units::kBrowserControlId);
     ASSERT_TRUE(browser);
     EXPECT_TRUE(IsWindowVisible(browser));
     EXPECT_TRUE(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS);
@@ -402,16 +402,16 @@ TEST_F(HtmlViewerTest, ClosingTheWindowReleasesTheBrowserAndASecondLoadWorks)
 {
     WriteText(kWindow, kView, kAddress, "about:blank");
     window_test::Pump(200);
-    EXPECT_GT(rt::LiveHostObjects(), 0);
+    EXPECT_GT(rt::units::LiveHostObjects(), 0);
     rt::DestroyAllWindows();
     window_test::Pump(100);
-    EXPECT_EQ(rt::LiveHostObjects(), 0);
+    EXPECT_EQ(rt::units::LiveHostObjects(), 0);
     EXPECT_FALSE(IsWindow(host));
 
     ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
     HWND again = UnitHandle(kWindow, kView);
     ASSERT_TRUE(again);
-    EXPECT_TRUE(GetDlgItem(again, rt::kBrowserControlId));
+    EXPECT_TRUE(GetDlgItem(again, rt::units::kBrowserControlId));
     // The template was restored: the stored values again.
     EXPECT_EQ(Read(kWindow, kView, kTextSize), 4);
 }
@@ -455,7 +455,7 @@ TEST_F(HtmlViewerTest, AHandlerMayCloseTheWindowWhileTheBrowserReports)
     ASSERT_TRUE(PumpUntilSeen(0, 3000));
     window_test::Pump(300);
     EXPECT_FALSE(IsWindow(host));
-    EXPECT_EQ(rt::LiveHostObjects(), 0);
+    EXPECT_EQ(rt::units::LiveHostObjects(), 0);
     closeInHandler = false;
     ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
     EXPECT_TRUE(UnitHandle(kWindow, kView));
@@ -471,14 +471,14 @@ TEST_F(HtmlViewerTest, PropertyDataOfAHigherVersionFailsTheLoad)
     window_test::Pump(30);
     ASSERT_TRUE(window_test::InstallTemplates({window}, kCodeBase));
     EXPECT_FALSE(rt::LoadWindow(kPlainWindow, nullptr, false, false));
-    EXPECT_EQ(rt::LiveHostObjects(), 0);
+    EXPECT_EQ(rt::units::LiveHostObjects(), 0);
 }
 
 TEST(HtmlViewLibrary, ListsTheViewKindAndNoCommands)
 {
-    EXPECT_EQ(rt::kHtmlViewLibrary.commandCount, 0u);
-    ASSERT_EQ(rt::kHtmlViewLibrary.unitKindCount, 1u);
-    const rt::UnitKindDescription& kind = *rt::kHtmlViewLibrary.unitKinds[0];
+    EXPECT_EQ(rt::units::kHtmlViewLibrary.commandCount, 0u);
+    ASSERT_EQ(rt::units::kHtmlViewLibrary.unitKindCount, 1u);
+    const rt::UnitKindDescription& kind = *rt::units::kHtmlViewLibrary.unitKinds[0];
     EXPECT_EQ(kind.kind, 0x00060001u);
     EXPECT_STREQ(kind.englishName, "HtmlViewer");
     EXPECT_STREQ(kind.name, "超文本浏览框");
@@ -488,11 +488,11 @@ TEST(HtmlViewLibrary, ListsTheViewKindAndNoCommands)
 
 TEST(HtmlViewerProgress, IsAPercentageOfTheMaximum)
 {
-    EXPECT_EQ(rt::ProgressPercent(50, 200), 25);
-    EXPECT_EQ(rt::ProgressPercent(7, 0), 100);
-    EXPECT_EQ(rt::ProgressPercent(-1, 0), 100);
-    EXPECT_EQ(rt::ProgressPercent(0x7fffffff, 1), 0x7fffffff);
-    EXPECT_EQ(rt::ProgressPercent(0x40000000, 0x40000000), 100);
+    EXPECT_EQ(rt::units::ProgressPercent(50, 200), 25);
+    EXPECT_EQ(rt::units::ProgressPercent(7, 0), 100);
+    EXPECT_EQ(rt::units::ProgressPercent(-1, 0), 100);
+    EXPECT_EQ(rt::units::ProgressPercent(0x7fffffff, 1), 0x7fffffff);
+    EXPECT_EQ(rt::units::ProgressPercent(0x40000000, 0x40000000), 100);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ struct BrowserFallbackTest : ::testing::Test {
     void SetUp() override { RefusingShell::starts = 0; }
     static bool Open(const std::string& target)
     {
-        return rt::OpenLinkTarget(target, SW_SHOWNORMAL, RefusingShell::Starters());
+        return rt::units::OpenLinkTarget(target, SW_SHOWNORMAL, RefusingShell::Starters());
     }
 };
 

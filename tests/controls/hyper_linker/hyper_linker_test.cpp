@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "controls/hyper_linker/hyper_linker.h"
 #include "controls/hyper_linker/hyper_linker_unit.h"
 #include "controls/hyper_linker/link_opener.h"
@@ -101,7 +101,7 @@ bool OpenLink()
 {
     rt::ValueTriple link = rt::MakeUnitRef(kWindow, kLink, rt::kHyperLinkerKind);
     rt::ValueTriple result{};
-    rt::CoreCommandRoutine(rt::CoreCommand::kOpenLink)(&result, 1, &link);
+    rt::commands::CoreCommandRoutine(rt::commands::CoreCommand::kOpenLink)(&result, 1, &link);
     return result.type == rt::kLogical && result.low != 0;
 }
 
@@ -174,8 +174,8 @@ struct HyperLinkerTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         window_test::StartWindowLayerForTests();
-        rt::RegisterUnitKind(rt::HyperLinkerKind());
-        rt::RegisterHyperLinkerMethods();
+        rt::RegisterUnitKind(rt::units::HyperLinkerKind());
+        rt::units::RegisterHyperLinkerMethods();
     }
     bool Load(const rt::HyperLinkerOptions& options)
     {
@@ -192,12 +192,12 @@ TEST_F(HyperLinkerTest, EmptyDataGivesTheDefaultsWithTheSystemHighlightForHover)
 {
     ASSERT_TRUE(Install({}));
     ASSERT_TRUE(rt::LoadWindow(kWindow, nullptr, false, false));
-    EXPECT_EQ(Read(rt::kLinkType), 0);
-    EXPECT_EQ(Read(rt::kLinkNormalColour), 0xff0000);
-    EXPECT_EQ(Read(rt::kLinkVisitedColour), 0x000080);
-    EXPECT_EQ(Read(rt::kLinkHoverColour), static_cast<int64_t>(GetSysColor(COLOR_HIGHLIGHT)));
-    EXPECT_EQ(static_cast<uint32_t>(Read(rt::kLinkBackColour)), 0xff000000u);
-    EXPECT_EQ(ReadText(rt::kLinkCaption), "");
+    EXPECT_EQ(Read(rt::units::kLinkType), 0);
+    EXPECT_EQ(Read(rt::units::kLinkNormalColour), 0xff0000);
+    EXPECT_EQ(Read(rt::units::kLinkVisitedColour), 0x000080);
+    EXPECT_EQ(Read(rt::units::kLinkHoverColour), static_cast<int64_t>(GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(static_cast<uint32_t>(Read(rt::units::kLinkBackColour)), 0xff000000u);
+    EXPECT_EQ(ReadText(rt::units::kLinkCaption), "");
 }
 
 TEST_F(HyperLinkerTest, ANewerVersionOfThePropertyDataFailsTheLoad)
@@ -211,18 +211,18 @@ TEST_F(HyperLinkerTest, ANewerVersionOfThePropertyDataFailsTheLoad)
 TEST_F(HyperLinkerTest, WritesAreStoredClampedAndShown)
 {
     ASSERT_TRUE(Load(ColouredLink("", "")));
-    rt::WriteProperty(kWindow, kLink, 8 + rt::kLinkType, -1, 5, 0);
-    EXPECT_EQ(Read(rt::kLinkType), 1);
-    rt::WriteProperty(kWindow, kLink, 8 + rt::kLinkType, -1, static_cast<uint32_t>(-1), 0);
-    EXPECT_EQ(Read(rt::kLinkType), 0);
-    rt::WriteProperty(kWindow, kLink, 8 + rt::kLinkCaption, -1, reinterpret_cast<uintptr_t>("公告一"), 0);
-    EXPECT_EQ(ReadText(rt::kLinkCaption), "公告一");
+    rt::WriteProperty(kWindow, kLink, 8 + rt::units::kLinkType, -1, 5, 0);
+    EXPECT_EQ(Read(rt::units::kLinkType), 1);
+    rt::WriteProperty(kWindow, kLink, 8 + rt::units::kLinkType, -1, static_cast<uint32_t>(-1), 0);
+    EXPECT_EQ(Read(rt::units::kLinkType), 0);
+    rt::WriteProperty(kWindow, kLink, 8 + rt::units::kLinkCaption, -1, reinterpret_cast<uintptr_t>("公告一"), 0);
+    EXPECT_EQ(ReadText(rt::units::kLinkCaption), "公告一");
     wchar_t shown[16] = {};
     GetWindowTextW(LinkHandle(), shown, 16);
     EXPECT_STREQ(shown, L"\u516c\u544a\u4e00");
-    rt::WriteProperty(kWindow, kLink, 8 + rt::kLinkWebAddress, -1, reinterpret_cast<uintptr_t>("http://x/"), 0);
-    EXPECT_EQ(ReadText(rt::kLinkWebAddress), "http://x/");
-    rt::WriteProperty(kWindow, kLink, 8 + rt::kLinkBorder, -1, 5, 0);
+    rt::WriteProperty(kWindow, kLink, 8 + rt::units::kLinkWebAddress, -1, reinterpret_cast<uintptr_t>("http://x/"), 0);
+    EXPECT_EQ(ReadText(rt::units::kLinkWebAddress), "http://x/");
+    rt::WriteProperty(kWindow, kLink, 8 + rt::units::kLinkBorder, -1, 5, 0);
     EXPECT_TRUE(GetWindowLongPtrW(LinkHandle(), GWL_STYLE) & WS_BORDER);
 }
 
@@ -328,11 +328,11 @@ struct RefusedLinkTest : HyperLinkerTest {
     void SetUp() override
     {
         link_test::RefusingShell::starts = 0;
-        previous_ = rt::ReplaceLinkStarters(link_test::RefusingShell::Starters());
+        previous_ = rt::units::ReplaceLinkStarters(link_test::RefusingShell::Starters());
     }
     void TearDown() override
     {
-        rt::ReplaceLinkStarters(previous_);
+        rt::units::ReplaceLinkStarters(previous_);
         HyperLinkerTest::TearDown();
     }
     static void Click()
@@ -342,7 +342,7 @@ struct RefusedLinkTest : HyperLinkerTest {
     }
 
     link_test::RecordingBrowser browser_{L"\"" + link_test::RecorderPath() + L"\" -nohome \"%1\""};
-    rt::LinkStarters previous_{};
+    rt::units::LinkStarters previous_{};
 };
 
 TEST_F(RefusedLinkTest, AnAddressWithBlanksReachesTheBrowserAsOneArgument)
@@ -401,7 +401,7 @@ struct FakeStarts {
         started.push_back(line);
         return startAnswer;
     }
-    static rt::LinkStarters Starters() { return {Shell, Browser, Start}; }
+    static rt::units::LinkStarters Starters() { return {Shell, Browser, Start}; }
     static void Reset(INT_PTR shell, std::optional<std::wstring> browser, bool start)
     {
         shellAnswer = shell;
@@ -415,7 +415,7 @@ struct FakeStarts {
 TEST(LinkOpener, AShellRefusalStartsTheDefaultBrowserWithTheTarget)
 {
     FakeStarts::Reset(31, L"\"C:\\b\\browser.exe\" -nohome \"%1\"", true);
-    EXPECT_TRUE(rt::OpenLinkTarget("http://x/\xb9\xab", SW_SHOWNORMAL, FakeStarts::Starters()));
+    EXPECT_TRUE(rt::units::OpenLinkTarget("http://x/\xb9\xab", SW_SHOWNORMAL, FakeStarts::Starters()));
     ASSERT_EQ(FakeStarts::started.size(), 1u);
     EXPECT_EQ(FakeStarts::started[0], L"\"C:\\b\\browser.exe\" -nohome  \"http://x/\u516c\"");
 }
@@ -423,20 +423,20 @@ TEST(LinkOpener, AShellRefusalStartsTheDefaultBrowserWithTheTarget)
 TEST(LinkOpener, TheResultIsTheLastStarts)
 {
     FakeStarts::Reset(33, L"b.exe %1", true);
-    EXPECT_TRUE(rt::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
+    EXPECT_TRUE(rt::units::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
     EXPECT_EQ(FakeStarts::browserReads, 0);
     FakeStarts::Reset(32, L"b.exe %1", false);
-    EXPECT_FALSE(rt::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
+    EXPECT_FALSE(rt::units::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
     EXPECT_EQ(FakeStarts::started.size(), 1u);
     FakeStarts::Reset(2, std::nullopt, true);
-    EXPECT_FALSE(rt::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
+    EXPECT_FALSE(rt::units::OpenLinkTarget("http://x/", SW_SHOWNORMAL, FakeStarts::Starters()));
     EXPECT_TRUE(FakeStarts::started.empty());
 }
 
 TEST(LinkOpener, AnEmptyTargetStartsNothing)
 {
     FakeStarts::Reset(33, L"b.exe %1", true);
-    EXPECT_FALSE(rt::OpenLinkTarget("", SW_SHOWNORMAL, FakeStarts::Starters()));
+    EXPECT_FALSE(rt::units::OpenLinkTarget("", SW_SHOWNORMAL, FakeStarts::Starters()));
     EXPECT_EQ(FakeStarts::browserReads, 0);
     EXPECT_TRUE(FakeStarts::started.empty());
 }

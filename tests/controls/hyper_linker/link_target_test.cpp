@@ -17,23 +17,23 @@ rt::HyperLinkerOptions Link(int32_t type, std::string mail, std::string web, std
 
 TEST(LinkTarget, MailLinksOpenMailtoAndWebLinksTheAddress)
 {
-    EXPECT_EQ(rt::LinkTarget(Link(0, "a@b.cn", "http://x/")), "mailto:a@b.cn");
-    EXPECT_EQ(rt::LinkTarget(Link(1, "a@b.cn", "http://x/")), "http://x/");
+    EXPECT_EQ(rt::units::LinkTarget(Link(0, "a@b.cn", "http://x/")), "mailto:a@b.cn");
+    EXPECT_EQ(rt::units::LinkTarget(Link(1, "a@b.cn", "http://x/")), "http://x/");
 }
 
 TEST(LinkTarget, AnEmptyAddressOpensNothingWhateverTheOtherAddress)
 {
-    EXPECT_EQ(rt::LinkTarget(Link(0, "", "http://x/")), "");
-    EXPECT_EQ(rt::LinkTarget(Link(1, "a@b.cn", "")), "");
+    EXPECT_EQ(rt::units::LinkTarget(Link(0, "", "http://x/")), "");
+    EXPECT_EQ(rt::units::LinkTarget(Link(1, "a@b.cn", "")), "");
 }
 
 TEST(LinkTarget, TheCaptionIsShownElseTheAddressWithoutMailto)
 {
-    EXPECT_EQ(rt::LinkText(Link(1, "", "http://x/", "公告")), "公告");
-    EXPECT_EQ(rt::LinkText(Link(1, "", "http://x/")), "http://x/");
-    EXPECT_EQ(rt::LinkText(Link(0, "a@b.cn", "")), "a@b.cn");
+    EXPECT_EQ(rt::units::LinkText(Link(1, "", "http://x/", "公告")), "公告");
+    EXPECT_EQ(rt::units::LinkText(Link(1, "", "http://x/")), "http://x/");
+    EXPECT_EQ(rt::units::LinkText(Link(0, "a@b.cn", "")), "a@b.cn");
     // An empty mail link with an empty caption shows nothing.
-    EXPECT_EQ(rt::LinkText(Link(0, "", "http://x/")), "");
+    EXPECT_EQ(rt::units::LinkText(Link(0, "", "http://x/")), "");
 }
 
 struct CommandCase {
@@ -45,7 +45,7 @@ class BrowserCommand : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(BrowserCommand, CutsAtThePlaceholderAndAppendsTheQuotedTarget)
 {
-    std::optional<std::wstring> line = rt::BrowserCommandLine(GetParam().stored, L"http://x/");
+    std::optional<std::wstring> line = rt::units::BrowserCommandLine(GetParam().stored, L"http://x/");
     if (GetParam().expected == nullptr) {
         EXPECT_FALSE(line) << *line;
     } else {
@@ -80,7 +80,7 @@ TEST(BrowserTarget, ATargetIsOneQuotedArgumentWithItsFinalBackslashesDoubled)
         {L"http://x/\u516c\u544a&|^%1%", L"b.exe \"http://x/\u516c\u544a&|^%1%\""},
     };
     for (const auto& [target, expected] : cases) {
-        EXPECT_EQ(rt::BrowserCommandLine(L"b.exe", target), std::wstring(expected)) << target;
+        EXPECT_EQ(rt::units::BrowserCommandLine(L"b.exe", target), std::wstring(expected)) << target;
     }
 }
 
@@ -91,7 +91,7 @@ TEST(BrowserTarget, ATargetThatCannotBeOneHarmlessArgumentStartsNothing)
     for (const wchar_t* target : {L"", L"http://x/\" -new-window \"", L"\"http://x/\"", L"http://x/\t-a",
                                   L"http://x/\r\n-a", L"http://x/\x7f", L"http://x/\x85", L"-new-window",
                                   L"--gpu-launcher=calc.exe", L"/c calc.exe"}) {
-        EXPECT_FALSE(rt::BrowserCommandLine(L"b.exe \"%1\"", target)) << target;
+        EXPECT_FALSE(rt::units::BrowserCommandLine(L"b.exe \"%1\"", target)) << target;
     }
 }
 

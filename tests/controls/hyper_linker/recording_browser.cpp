@@ -68,7 +68,7 @@ INT_PTR RefuseAll(const std::wstring&, int) { return SE_ERR_NOASSOC; }
 bool CountedStart(const std::wstring& commandLine, int show)
 {
     ++RefusingShell::starts;
-    return rt::SystemLinkStarters().startCommand(commandLine, show);
+    return rt::units::SystemLinkStarters().startCommand(commandLine, show);
 }
 
 }  // namespace
@@ -156,9 +156,9 @@ std::optional<Start> RecordingBrowser::TakeStart(DWORD waitMs)
     return start;
 }
 
-rt::LinkStarters RefusingShell::Starters()
+rt::units::LinkStarters RefusingShell::Starters()
 {
-    return {RefuseAll, rt::SystemLinkStarters().browserCommand, CountedStart};
+    return {RefuseAll, rt::units::SystemLinkStarters().browserCommand, CountedStart};
 }
 
 }  // namespace link_test

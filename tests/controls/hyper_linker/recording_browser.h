@@ -52,7 +52,7 @@ private:
 // browser is started by the real fallback; counts the fallback's starts.
 struct RefusingShell {
     static inline int starts = 0;
-    static rt::LinkStarters Starters();
+    static rt::units::LinkStarters Starters();
 };
 
 }  // namespace link_test

@@ -41,7 +41,7 @@ rt::ValueTriple CallRaiseFeedback(std::vector<rt::ValueTriple> args)
 {
     // The core command table's entry of the method, as application code reaches it.
     rt::ValueTriple result{};
-    rt::ForwardCommand<rt::CoreCommand::kRaiseFeedback>(&result, static_cast<int>(args.size()), args.data());
+    rt::commands::ForwardCommand<rt::commands::CoreCommand::kRaiseFeedback>(&result, static_cast<int>(args.size()), args.data());
     return result;
 }
 

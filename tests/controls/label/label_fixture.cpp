@@ -15,8 +15,8 @@ namespace label_test {
 bool LoadLabelWindowWithData(const std::vector<uint8_t>& propertyData, const rt::CodeBase& codeBase)
 {
     window_test::StartWindowLayerForTests();
-    rt::RegisterUnitKind(rt::LabelKind());
-    rt::RegisterLabelMethods();
+    rt::RegisterUnitKind(rt::units::LabelKind());
+    rt::units::RegisterLabelMethods();
     rt::WindowRecord window;
     window.id = kWindow;
     window.units.push_back(window_test::DefaultWindowRecord(kWindowUnit, {30, 30, 320, 200}, rt::kUnitVisible, {}));

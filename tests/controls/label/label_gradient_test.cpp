@@ -8,20 +8,20 @@ namespace {
 
 TEST(LabelGradient, UnusedColoursAreLeftOut)
 {
-    EXPECT_EQ(rt::UsedColours(1, 0xff000000, 3), (std::vector<COLORREF>{1, 3}));
-    EXPECT_TRUE(rt::UsedColours(0xff000000, 0xff000000, 0xff000000).empty());
+    EXPECT_EQ(rt::units::UsedColours(1, 0xff000000, 3), (std::vector<COLORREF>{1, 3}));
+    EXPECT_TRUE(rt::units::UsedColours(0xff000000, 0xff000000, 0xff000000).empty());
 }
 
 TEST(LabelGradient, BlendRunsThroughTheColoursInOrder)
 {
     std::vector<COLORREF> colours{RGB(0, 0, 0), RGB(200, 100, 50), RGB(0, 0, 0)};
-    EXPECT_EQ(rt::BlendColours(colours, 0.0), RGB(0, 0, 0));
-    EXPECT_EQ(rt::BlendColours(colours, 0.5), RGB(200, 100, 50));
-    EXPECT_EQ(rt::BlendColours(colours, 0.25), RGB(100, 50, 25));
-    EXPECT_EQ(rt::BlendColours(colours, 1.0), RGB(0, 0, 0));
-    EXPECT_EQ(rt::BlendColours(colours, 7.0), RGB(0, 0, 0));
-    EXPECT_EQ(rt::BlendColours(colours, -1.0), RGB(0, 0, 0));
-    EXPECT_EQ(rt::BlendColours({}, 0.5), RGB(0, 0, 0));
+    EXPECT_EQ(rt::units::BlendColours(colours, 0.0), RGB(0, 0, 0));
+    EXPECT_EQ(rt::units::BlendColours(colours, 0.5), RGB(200, 100, 50));
+    EXPECT_EQ(rt::units::BlendColours(colours, 0.25), RGB(100, 50, 25));
+    EXPECT_EQ(rt::units::BlendColours(colours, 1.0), RGB(0, 0, 0));
+    EXPECT_EQ(rt::units::BlendColours(colours, 7.0), RGB(0, 0, 0));
+    EXPECT_EQ(rt::units::BlendColours(colours, -1.0), RGB(0, 0, 0));
+    EXPECT_EQ(rt::units::BlendColours({}, 0.5), RGB(0, 0, 0));
 }
 
 struct ModeEnds {
@@ -35,11 +35,11 @@ class LabelGradientModes : public ::testing::TestWithParam<ModeEnds> {};
 TEST_P(LabelGradientModes, EachModeRunsFromItsStartToItsEnd)
 {
     ModeEnds ends = GetParam();
-    EXPECT_DOUBLE_EQ(rt::GradientPosition(ends.mode, ends.startX, ends.startY, 11, 21), 0.0);
-    EXPECT_DOUBLE_EQ(rt::GradientPosition(ends.mode, ends.endX, ends.endY, 11, 21), 1.0);
+    EXPECT_DOUBLE_EQ(rt::units::GradientPosition(ends.mode, ends.startX, ends.startY, 11, 21), 0.0);
+    EXPECT_DOUBLE_EQ(rt::units::GradientPosition(ends.mode, ends.endX, ends.endY, 11, 21), 1.0);
     for (int y = 0; y < 21; ++y) {
         for (int x = 0; x < 11; ++x) {
-            double position = rt::GradientPosition(ends.mode, x, y, 11, 21);
+            double position = rt::units::GradientPosition(ends.mode, x, y, 11, 21);
             ASSERT_GE(position, 0.0);
             ASSERT_LE(position, 1.0);
         }
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(AllModes, LabelGradientModes,
 TEST(LabelGradient, OnePixelAreasStayInRange)
 {
     for (int mode = 1; mode <= 8; ++mode) {
-        EXPECT_DOUBLE_EQ(rt::GradientPosition(mode, 0, 0, 1, 1), 0.0) << mode;
+        EXPECT_DOUBLE_EQ(rt::units::GradientPosition(mode, 0, 0, 1, 1), 0.0) << mode;
     }
 }
 

@@ -85,7 +85,7 @@ struct ProcessBarTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         window_test::StartWindowLayerForTests();
-        rt::RegisterUnitKind(rt::ProcessBarKind());
+        rt::RegisterUnitKind(rt::units::ProcessBarKind());
     }
     void SetUp() override
     {
@@ -109,40 +109,40 @@ TEST_F(ProcessBarTest, EmptyPropertyDataGivesTheDefaultBar)
     EXPECT_EQ(RangeOf(kBar).low, 0);
     EXPECT_EQ(RangeOf(kBar).high, 100);
     EXPECT_EQ(ShownPosition(kBar), 0);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarBorder), 3);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarBorder), 3);
     EXPECT_TRUE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_STATICEDGE);
     EXPECT_FALSE(GetWindowLongPtrW(bar, GWL_STYLE) & (PBS_VERTICAL | PBS_SMOOTH));
 }
 
 TEST_F(ProcessBarTest, PositionsOutsideTheRangeShowItsNearerEnd)
 {
-    WriteNumber(kBar, rt::kBarPosition, 150);
+    WriteNumber(kBar, rt::units::kBarPosition, 150);
     EXPECT_EQ(ShownPosition(kBar), 100);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarPosition), 150);
-    WriteNumber(kBar, rt::kBarPosition, -5);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarPosition), 150);
+    WriteNumber(kBar, rt::units::kBarPosition, -5);
     EXPECT_EQ(ShownPosition(kBar), 0);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarPosition), 0);
-    WriteNumber(kBar, rt::kBarPosition, 40);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarPosition), 0);
+    WriteNumber(kBar, rt::units::kBarPosition, 40);
     EXPECT_EQ(ShownPosition(kBar), 40);
-    WriteNumber(kBar, rt::kBarPosition, 99999);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarPosition), 32767);
+    WriteNumber(kBar, rt::units::kBarPosition, 99999);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarPosition), 32767);
     EXPECT_EQ(ShownPosition(kBar), 100);
 }
 
 TEST_F(ProcessBarTest, RangeIsSentAsSmallerAndLargerAndKeepsTheStoredPosition)
 {
-    WriteNumber(kBar, rt::kBarPosition, 150);
-    WriteNumber(kBar, rt::kBarMinimum, 300);
+    WriteNumber(kBar, rt::units::kBarPosition, 150);
+    WriteNumber(kBar, rt::units::kBarMinimum, 300);
     EXPECT_EQ(RangeOf(kBar).low, 100);
     EXPECT_EQ(RangeOf(kBar).high, 300);
     EXPECT_EQ(ShownPosition(kBar), 150);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarMinimum), 300);
-    WriteNumber(kBar, rt::kBarMaximum, -7);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarMaximum), 0);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarMinimum), 300);
+    WriteNumber(kBar, rt::units::kBarMaximum, -7);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarMaximum), 0);
     EXPECT_EQ(RangeOf(kBar).low, 0);
     EXPECT_EQ(RangeOf(kBar).high, 300);
-    WriteNumber(kBar, rt::kBarMinimum, 32768);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarMinimum), 32767);
+    WriteNumber(kBar, rt::units::kBarMinimum, 32768);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarMinimum), 32767);
 }
 
 TEST_F(ProcessBarTest, StoredValuesAreClampedAndTheStylesApplied)
@@ -152,32 +152,32 @@ TEST_F(ProcessBarTest, StoredValuesAreClampedAndTheStylesApplied)
     EXPECT_TRUE(style & PBS_VERTICAL);
     EXPECT_TRUE(style & PBS_SMOOTH);
     EXPECT_TRUE(style & WS_BORDER);
-    EXPECT_EQ(ReadNumber(kStoredBar, rt::kBarMaximum), 32767);
+    EXPECT_EQ(ReadNumber(kStoredBar, rt::units::kBarMaximum), 32767);
     EXPECT_EQ(RangeOf(kStoredBar).low, 50);
     EXPECT_EQ(RangeOf(kStoredBar).high, 32767);
     EXPECT_EQ(ShownPosition(kStoredBar), 50);
-    EXPECT_EQ(ReadNumber(kStoredBar, rt::kBarPosition), 20);
+    EXPECT_EQ(ReadNumber(kStoredBar, rt::units::kBarPosition), 20);
 }
 
 TEST_F(ProcessBarTest, BorderChangesInPlaceAndBarStylesRebuild)
 {
     HWND bar = UnitHandle(kBar);
-    WriteNumber(kBar, rt::kBarBorder, 0);
+    WriteNumber(kBar, rt::units::kBarBorder, 0);
     EXPECT_EQ(UnitHandle(kBar), bar);
     EXPECT_FALSE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_STATICEDGE);
 
-    WriteNumber(kBar, rt::kBarPosition, 30);
-    WriteNumber(kBar, rt::kBarSmooth, 0);
+    WriteNumber(kBar, rt::units::kBarPosition, 30);
+    WriteNumber(kBar, rt::units::kBarSmooth, 0);
     EXPECT_EQ(UnitHandle(kBar), bar);  // unchanged: no rebuild
-    WriteNumber(kBar, rt::kBarSmooth, 1);
+    WriteNumber(kBar, rt::units::kBarSmooth, 1);
     HWND rebuilt = UnitHandle(kBar);
     ASSERT_TRUE(rebuilt);
     EXPECT_NE(rebuilt, bar);
     EXPECT_TRUE(GetWindowLongPtrW(rebuilt, GWL_STYLE) & PBS_SMOOTH);
     EXPECT_EQ(ShownPosition(kBar), 30);
-    EXPECT_EQ(ReadNumber(kBar, rt::kBarBorder), 0);
+    EXPECT_EQ(ReadNumber(kBar, rt::units::kBarBorder), 0);
 
-    WriteNumber(kBar, rt::kBarVertical, 1);
+    WriteNumber(kBar, rt::units::kBarVertical, 1);
     EXPECT_NE(UnitHandle(kBar), rebuilt);
     EXPECT_TRUE(GetWindowLongPtrW(UnitHandle(kBar), GWL_STYLE) & PBS_VERTICAL);
 }
@@ -191,10 +191,10 @@ TEST(ProcessBarKindTest, PropertyDataOfALaterVersionOrCutShortCreatesNoUnit)
     data[0] = 2;
     args.propertyData = data.data();
     args.propertyLength = data.size();
-    EXPECT_EQ(rt::ProcessBarKind().create(args), nullptr);
+    EXPECT_EQ(rt::units::ProcessBarKind().create(args), nullptr);
     data[0] = 1;
     args.propertyLength = data.size() - 2;
-    EXPECT_EQ(rt::ProcessBarKind().create(args), nullptr);
+    EXPECT_EQ(rt::units::ProcessBarKind().create(args), nullptr);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/common_dlg_options.h"
-#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/board_options.h"
 #include "runtime/unit_options/edit_box_options.h"
 #include "runtime/unit_options/group_box_options.h"
 #include "runtime/unit_options/hyper_linker_options.h"
@@ -74,12 +74,12 @@ const std::vector<ExpectedUnit> kMainUnits = {
     {0x16010020, rt::kEditBoxKind, "编辑框2", 0, {488, 159, 71, 24}, V | F, {}},
     {0x1601001f, rt::kEditBoxKind, "编辑框1", 0, {488, 127, 71, 24}, V | F, {}},
     {0x1601001d, rt::kButtonKind, "分割钮", 0, {480, 72, 108, 30}, V | F, {{0, subs::kOnSplitClicked}}},
-    {0x16010011, rt::kDrawPanelKind, "画板3", 0, {8, 8, 464, 344}, V, {}},
+    {0x16010011, rt::kBoardKind, "画板3", 0, {8, 8, 464, 344}, V, {}},
     {0x16010008, rt::kCommonDlgKind, "通用对话框1", 0, {512, 85, 32, 32}, 0, {}},
     {0x16010007, rt::kButtonKind, "打开钮", 0, {480, 6, 108, 30}, V | F, {{0, subs::kOnOpenClicked}}},
     {0x16010036, rt::kCommonDlgKind, "通用对话框2", 0, {549, 85, 32, 32}, 0, {}},
-    {0x1601002c, rt::kDrawPanelKind, "画板2", 0, {516, 114, 24, 24}, 0, {}},
-    {0x1601005a, rt::kDrawPanelKind, "画板1", 0, {548, 114, 24, 24}, 0, {}},
+    {0x1601002c, rt::kBoardKind, "画板2", 0, {516, 114, 24, 24}, 0, {}},
+    {0x1601005a, rt::kBoardKind, "画板1", 0, {548, 114, 24, 24}, 0, {}},
     {0x160100da, rt::kGroupBoxKind, "分组框2", 0, {480, 197, 110, 88}, V, {}},
     {0x160100db, rt::kGroupBoxKind, "分组框3", 0, {480, 105, 110, 88}, V, {}},
 };
@@ -333,7 +333,7 @@ TEST_F(ProgramBlock, DialogsOpenAndSavePictures)
 TEST_F(ProgramBlock, BoardsHaveAFrameAndABitmap)
 {
     for (uint32_t id : {main::kPreviewBoard, main::kCellBoard, main::kPictureBoard}) {
-        auto board = options<rt::DrawPanelOptions>(main::kId, id);
+        auto board = options<rt::BoardOptions>(main::kId, id);
         EXPECT_EQ(board.Border, 5);
         EXPECT_TRUE(board.AutoRedraw);
         EXPECT_EQ(board.BackColour, 0xff000000u);
@@ -346,7 +346,7 @@ TEST_F(ProgramBlock, BoardsHaveAFrameAndABitmap)
     }
     EXPECT_EQ(dataSize(main::kCellBoard), 64u);
     EXPECT_EQ(dataSize(main::kPictureBoard), 64u);
-    auto preview = options<rt::DrawPanelOptions>(main::kId, main::kPreviewBoard);
+    auto preview = options<rt::BoardOptions>(main::kId, main::kPreviewBoard);
     EXPECT_EQ(preview.BackPictureMode, 2);
     ASSERT_EQ(preview.BackPicture.size(), 37977u);
     EXPECT_EQ(preview.BackPicture[0], 0xff);

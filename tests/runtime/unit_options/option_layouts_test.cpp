@@ -5,7 +5,7 @@
 #include "runtime/unit_options/button_options.h"
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/common_dlg_options.h"
-#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/board_options.h"
 #include "runtime/unit_options/edit_box_options.h"
 #include "runtime/unit_options/group_box_options.h"
 #include "runtime/unit_options/html_viewer_options.h"
@@ -176,7 +176,7 @@ TEST(OptionLayouts, DrawPanel)
 {
     PropertyBytes bytes;
     bytes.u32(1).numbered(1, 13).font(-10).text("picture");
-    auto o = ReadOrFail<rt::DrawPanelOptions>(bytes);
+    auto o = ReadOrFail<rt::BoardOptions>(bytes);
     EXPECT_EQ(o.Border, 1);
     EXPECT_EQ(o.BackColour, 2u);
     EXPECT_EQ(o.BackPictureMode, 3);

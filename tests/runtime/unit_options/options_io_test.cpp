@@ -5,7 +5,7 @@
 #include "runtime/unit_options/button_options.h"
 #include "runtime/unit_options/check_box_options.h"
 #include "runtime/unit_options/common_dlg_options.h"
-#include "runtime/unit_options/draw_panel_options.h"
+#include "runtime/unit_options/board_options.h"
 #include "runtime/unit_options/edit_box_options.h"
 #include "runtime/unit_options/group_box_options.h"
 #include "runtime/unit_options/html_viewer_options.h"
@@ -23,7 +23,7 @@ class EveryKind : public testing::Test {};
 
 using Kinds = testing::Types<rt::WindowOptions, rt::EditBoxOptions, rt::LabelOptions, rt::GroupBoxOptions,
                              rt::ButtonOptions, rt::CheckBoxOptions, rt::RadioBoxOptions, rt::ProcessBarOptions,
-                             rt::HyperLinkerOptions, rt::DrawPanelOptions, rt::HtmlViewerOptions,
+                             rt::HyperLinkerOptions, rt::BoardOptions, rt::HtmlViewerOptions,
                              rt::CommonDlgOptions>;
 TYPED_TEST_SUITE(EveryKind, Kinds);
 
@@ -113,7 +113,7 @@ TEST(Options, SizesOfTheProgramsUnits)
     dialog.Filter = "(*.bmp;*.jpg;*.gif;*.tiff;*.png)|*.bmp;*.jpg;*.gif;*.tiff;*.png";
     EXPECT_EQ(rt::WriteOptions(dialog).size(), 155u);
 
-    rt::DrawPanelOptions board;
+    rt::BoardOptions board;
     EXPECT_EQ(rt::WriteOptions(board).size(), 64u);
     board.BackPicture.assign(37977, 0xff);
     EXPECT_EQ(rt::WriteOptions(board).size(), 64u + 37977u);

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "runtime/program_templates.h"
 #include "runtime/unit_access.h"
 #include "runtime/win32/owned_handles.h"
@@ -126,7 +126,7 @@ struct WindowBackgroundTest : ::testing::Test {
     {
         window_test::StartWindowLayerForTests();
         // The core library offers the picture decoding to the runtime when it starts.
-        rt::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
+        rt::commands::CoreCommandsNotify(rt::kNotifyStarted, 0, 0);
     }
     void TearDown() override
     {

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "commands/core/core_library.h"
+#include "commands/core/core_command_table.h"
 #include "runtime/program_templates.h"
 #include "runtime/runtime_app.h"
 #include "runtime/runtime_service.h"
@@ -66,20 +66,20 @@ void* UnitObject(uint32_t windowId, uint32_t unitId)
 }
 
 // Calls the command's table entry as compiled code does; the result is a plain value.
-rt::ValueTriple Call(rt::CoreCommand command, std::initializer_list<rt::ValueTriple> args)
+rt::ValueTriple Call(rt::commands::CoreCommand command, std::initializer_list<rt::ValueTriple> args)
 {
     std::vector<rt::ValueTriple> list(args);
     rt::ValueTriple result{};
-    rt::CoreCommandRoutine(command)(&result, static_cast<int>(list.size()), list.data());
+    rt::commands::CoreCommandRoutine(command)(&result, static_cast<int>(list.size()), list.data());
     return result;
 }
 
 bool LoadWindow(std::initializer_list<rt::ValueTriple> args)
 {
-    return Call(rt::CoreCommand::kLoadWindow, args).low != 0;
+    return Call(rt::commands::CoreCommand::kLoadWindow, args).low != 0;
 }
 
-void DestroyWindowCommand(std::initializer_list<rt::ValueTriple> args) { Call(rt::CoreCommand::kDestroyWindow, args); }
+void DestroyWindowCommand(std::initializer_list<rt::ValueTriple> args) { Call(rt::commands::CoreCommand::kDestroyWindow, args); }
 
 struct WindowCommandsTest : ::testing::Test {
     static void SetUpTestSuite() { window_test::StartWindowLayerForTests(); }
