@@ -11,10 +11,9 @@ namespace app {
 namespace {
 
 const rt::ApplicationSub kSubs[] = {
-    OnLink1Pressed,         OnLink2Pressed,         OnLink3Pressed,       OnMainWindowCreated,
-    OnMainWindowDestroyed,  OnOpenClicked,          OnPreviewClicked,     OnSplitClicked,
-    OnSplitByCountChosen,   OnSplitBySizeChosen,    OnResizeToggled,      OnSplitDoneFeedback,
-    OnPreviewWindowCreated, OnPreviewWindowDestroyed,
+    OnLink1Pressed,  OnLink2Pressed,      OnLink3Pressed,         OnMainWindowCreated,      OnMainWindowDestroyed,
+    OnOpenClicked,   OnPreviewClicked,    OnSplitClicked,         OnSplitByCountChosen,     OnSplitBySizeChosen,
+    OnResizeToggled, OnSplitDoneFeedback, OnPreviewWindowCreated, OnPreviewWindowDestroyed,
 };
 static_assert(std::size(kSubs) == data::subs::kCount, "one sub per entry of data/application_subs.txt");
 

@@ -143,8 +143,8 @@ void DrawLine(const Unit& board, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     CallCore(CoreCommand::kDrawLine, {Arg(board), Arg(x1), Arg(y1), Arg(x2), Arg(y2)});
 }
 
-void Copy(const Unit& source, int32_t x, int32_t y, int32_t width, int32_t height, const Unit& target,
-          int32_t targetX, int32_t targetY, int32_t copyMode)
+void Copy(const Unit& source, int32_t x, int32_t y, int32_t width, int32_t height, const Unit& target, int32_t targetX,
+          int32_t targetY, int32_t copyMode)
 {
     CallCore(CoreCommand::kCopy, {Arg(source), Arg(x), Arg(y), Arg(width), Arg(height), Arg(target), Arg(targetX),
                                   Arg(targetY), Arg(copyMode)});
@@ -159,7 +159,8 @@ void RaiseFeedback(const Unit& label, int32_t first, int32_t second, bool wait)
 
 bool StartThread(rt::ThreadSub sub)
 {
-    return LogicalOf(CallLibrary(data::kThreadLibraryNumber, data::kStartThreadPosition, {SubArg(reinterpret_cast<const void*>(sub))}));
+    return LogicalOf(CallLibrary(data::kThreadLibraryNumber, data::kStartThreadPosition,
+                                 {SubArg(reinterpret_cast<const void*>(sub))}));
 }
 
 int32_t SetXpStyle(int32_t scheme)
@@ -183,9 +184,9 @@ bool ConvertToJpeg(const std::string& source, const std::string& target)
     constexpr int32_t kQuality = 100;
     constexpr bool kOptimise = true;
     constexpr int32_t kSmoothing = 0;
-    return IntegerOf(CallLibrary(data::kImageConversionLibraryNumber, data::kConvertToJpegPosition,
-                                 {Arg(source), Arg(target), Arg(kGrey), Arg(kQuality), Arg(kOptimise),
-                                  Arg(kSmoothing)})) == kConverted;
+    return IntegerOf(CallLibrary(
+               data::kImageConversionLibraryNumber, data::kConvertToJpegPosition,
+               {Arg(source), Arg(target), Arg(kGrey), Arg(kQuality), Arg(kOptimise), Arg(kSmoothing)})) == kConverted;
 }
 
 }  // namespace app

@@ -66,8 +66,8 @@ ByteSet GetPictureData(const Unit& board, int32_t width, int32_t height);
 int32_t PictureWidth(const Unit& board, int32_t picture);
 int32_t PictureHeight(const Unit& board, int32_t picture);
 void DrawLine(const Unit& board, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-void Copy(const Unit& source, int32_t x, int32_t y, int32_t width, int32_t height, const Unit& target,
-          int32_t targetX, int32_t targetY, int32_t copyMode);
+void Copy(const Unit& source, int32_t x, int32_t y, int32_t width, int32_t height, const Unit& target, int32_t targetX,
+          int32_t targetY, int32_t copyMode);
 bool Show(const Unit& dialog);
 void RaiseFeedback(const Unit& label, int32_t first, int32_t second, bool wait);
 

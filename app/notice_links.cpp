@@ -50,9 +50,8 @@ bool IsHostName(std::string_view name)
 
 bool IsPort(std::string_view port)
 {
-    if (port.empty() || port.size() > 5 || !std::all_of(port.begin(), port.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c));
-        })) {
+    if (port.empty() || port.size() > 5 ||
+        !std::all_of(port.begin(), port.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
         return false;
     }
     int number = std::atoi(std::string(port).c_str());
@@ -98,8 +97,9 @@ bool IsWebAddress(std::string_view address)
         return false;
     }
     size_t hostEnd = rest.find_first_of("/?#");
-    return hostEnd != 0 && !rest.empty() &&
-           std::all_of(address.begin(), address.end(), [](char c) { return AllowedInAddress(static_cast<unsigned char>(c)); });
+    return hostEnd != 0 && !rest.empty() && std::all_of(address.begin(), address.end(), [](char c) {
+               return AllowedInAddress(static_cast<unsigned char>(c));
+           });
 }
 
 std::string NoticeHostOf(std::string_view iniText)
@@ -108,11 +108,13 @@ std::string NoticeHostOf(std::string_view iniText)
     for (std::string_view line : rt::commands::SplitParts(iniText, "\n", kAllParts)) {
         line = Trimmed(line);
         if (!line.empty() && line.front() == '[') {
-            inNoticeSection = line.back() == ']' && EqualsIgnoringCase(Trimmed(line.substr(1, line.size() - 2)), "notice");
+            inNoticeSection =
+                line.back() == ']' && EqualsIgnoringCase(Trimmed(line.substr(1, line.size() - 2)), "notice");
             continue;
         }
         size_t equals = line.find('=');
-        if (!inNoticeSection || equals == std::string_view::npos || !EqualsIgnoringCase(Trimmed(line.substr(0, equals)), "host")) {
+        if (!inNoticeSection || equals == std::string_view::npos ||
+            !EqualsIgnoringCase(Trimmed(line.substr(0, equals)), "host")) {
             continue;
         }
         std::string_view host = Trimmed(line.substr(equals + 1));

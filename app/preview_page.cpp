@@ -16,7 +16,10 @@ std::string PageHead()
 
 std::string RowStart() { return "<tr>\r\n"; }
 
-std::string PieceCell(const std::string& pieceName) { return "<td><img border=\"0\" src=\"" + pieceName + "\"></td>\r\n"; }
+std::string PieceCell(const std::string& pieceName)
+{
+    return "<td><img border=\"0\" src=\"" + pieceName + "\"></td>\r\n";
+}
 
 std::string RowEnd() { return "</tr>\r\n"; }
 

@@ -16,7 +16,11 @@ int ApplicationEntry()
     const HelperTable& helpers = Helpers();
     helpers.miscService(kStartRuntime);
     _fpreset();
-    helpers.miscService(kSetExitRoutine, +[] { app::EndSplitForExit(); app::ReleaseTexts(); });
+    helpers.miscService(
+        kSetExitRoutine, +[] {
+            app::EndSplitForExit();
+            app::ReleaseTexts();
+        });
     helpers.loadStartWindow(data::main_window::kId);
     helpers.runMessageLoop();
     return 0;

@@ -228,8 +228,7 @@ std::optional<uint32_t> CellBoardBackground()
 // else through the scratch boards.
 class PieceMaker {
 public:
-    PieceMaker(const SplitJob& job, const std::vector<PieceFile>& pieces, PieceRoute route)
-        : job_(job), pieces_(pieces)
+    PieceMaker(const SplitJob& job, const std::vector<PieceFile>& pieces, PieceRoute route) : job_(job), pieces_(pieces)
     {
         if (route == PieceRoute::kPixels) {
             if (std::optional<uint32_t> background = CellBoardBackground()) {

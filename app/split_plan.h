@@ -16,9 +16,9 @@ enum class SplitMode { kByCount, kBySize };
 // What the user asked for, as read from the edit boxes, and the picture's size in pixels.
 struct SplitRequest {
     SplitMode mode;
-    double rows;          // by count
+    double rows;  // by count
     double columns;
-    double pieceWidth;    // by size
+    double pieceWidth;  // by size
     double pieceHeight;
     int32_t pictureWidth;
     int32_t pictureHeight;

@@ -20,8 +20,10 @@ namespace {
 
 // In library-number order (data/program_libraries.h).
 const LibraryDescription* const kLibraries[] = {
-    &rt::units::kCoreLibrary,  &rt::commands::kThreadLibrary,   &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
-    &rt::commands::kShellLibrary, &rt::units::kHtmlViewLibrary, &rt::commands::kInternetLibrary,                  &rt::commands::kSpecialFunctionsLibrary,
+    &rt::units::kCoreLibrary,           &rt::commands::kThreadLibrary,
+    &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
+    &rt::commands::kShellLibrary,       &rt::units::kHtmlViewLibrary,
+    &rt::commands::kInternetLibrary,    &rt::commands::kSpecialFunctionsLibrary,
 };
 static_assert(std::size(kLibraries) == data::kLibraryCount);
 

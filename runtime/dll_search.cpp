@@ -18,8 +18,8 @@ DllExportName ParseDllExportName(const std::string& commandName)
 
 const std::vector<std::string>& UnnamedLibraryCandidates()
 {
-    static const std::vector<std::string> candidates{"Kernel32.dll", "Gdi32.dll",  "User32.dll",
-                                                     "Advapi32.dll", "Mpr.dll",    "Shell32.dll"};
+    static const std::vector<std::string> candidates{"Kernel32.dll", "Gdi32.dll", "User32.dll",
+                                                     "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
     return candidates;
 }
 

@@ -44,7 +44,6 @@ size_t ExponentEnd(std::string_view text, size_t at)
     return end > digits ? end : at;
 }
 
-
 // Whether an out-of-range number is too large (rather than too small): its first significant digit
 // stands at a positive power of ten once the exponent is applied.
 bool IsLarge(std::string_view number, size_t integerDigits)
@@ -111,7 +110,7 @@ double ParseDecimalPrefix(std::string_view text)
     // from_chars leaves the value alone when it is out of range.
     if (std::from_chars(text.data() + start, text.data() + end, value).ec == std::errc::result_out_of_range) {
         value = IsLarge(text.substr(start, end - start), integerEnd - start) ? std::numeric_limits<double>::infinity()
-                                                                            : 0.0;
+                                                                             : 0.0;
     }
     return negative ? -value : value;
 }

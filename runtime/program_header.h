@@ -50,10 +50,10 @@ struct LibraryDescription {
 
 // Thirteen fields, read once at start-up. Address fields are pointer-sized in the 64-bit build.
 struct ProgramHeader {
-    uint32_t runMode;             // 2: a runtime error breaks into an attached debugger
+    uint32_t runMode;  // 2: a runtime error breaks into an attached debugger
     uint32_t reserved1;
     uint32_t reserved2;
-    const CodeBase* codeBase;     // event sub offsets in templates select entries of it
+    const CodeBase* codeBase;  // event sub offsets in templates select entries of it
     const void* constantData;
     uint32_t constantDataLength;
     const uint8_t* templateData;

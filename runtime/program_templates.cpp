@@ -19,8 +19,8 @@ bool ReadProgramTemplates(const ProgramHeader& header)
         return true;
     }
     static const CodeBase kNoCode{nullptr, 0};
-    std::optional<TemplateCollection> collection =
-        LoadTemplateCollection(header.templateData, header.templateDataLength, header.codeBase ? *header.codeBase : kNoCode);
+    std::optional<TemplateCollection> collection = LoadTemplateCollection(
+        header.templateData, header.templateDataLength, header.codeBase ? *header.codeBase : kNoCode);
     if (!collection) {
         return false;
     }

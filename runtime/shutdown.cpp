@@ -58,8 +58,8 @@ void ShutDownRuntime(int exitCode)
     if (app.mainThreadId != 0 && !app.onMainThread()) {
         if (app.runtimeWindow) {
             DWORD_PTR ignored;
-            SendMessageTimeoutW(app.runtimeWindow, kExitRequestMessage, static_cast<WPARAM>(exitCode), 0,
-                                SMTO_NORMAL, kExitRequestTimeoutMs, &ignored);
+            SendMessageTimeoutW(app.runtimeWindow, kExitRequestMessage, static_cast<WPARAM>(exitCode), 0, SMTO_NORMAL,
+                                kExitRequestTimeoutMs, &ignored);
         }
         if (!app.shuttingDown) {
             ExitProcess(static_cast<UINT>(exitCode));

@@ -16,8 +16,8 @@ std::wstring WideFromGbk(std::string_view gbk)
 std::string GbkFromWide(std::wstring_view wide)
 {
     if (wide.empty()) return {};
-    int length = WideCharToMultiByte(kGbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                     nullptr, nullptr);
+    int length =
+        WideCharToMultiByte(kGbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string gbk(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(kGbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), gbk.data(), length, nullptr,
                         nullptr);

@@ -10,10 +10,14 @@ constexpr int kMaxCaption = 256;
 UINT HorizontalFormat(LONG_PTR style, CaptionDefault horizontal)
 {
     switch (style & BS_CENTER) {
-    case BS_LEFT: return DT_LEFT;
-    case BS_RIGHT: return DT_RIGHT;
-    case BS_CENTER: return DT_CENTER;
-    default: return horizontal == CaptionDefault::kCentred ? DT_CENTER : DT_LEFT;
+    case BS_LEFT:
+        return DT_LEFT;
+    case BS_RIGHT:
+        return DT_RIGHT;
+    case BS_CENTER:
+        return DT_CENTER;
+    default:
+        return horizontal == CaptionDefault::kCentred ? DT_CENTER : DT_LEFT;
     }
 }
 
@@ -21,9 +25,12 @@ UINT HorizontalFormat(LONG_PTR style, CaptionDefault horizontal)
 LONG VerticalTop(LONG_PTR style, const RECT& area, LONG height)
 {
     switch (style & BS_VCENTER) {
-    case BS_TOP: return area.top;
-    case BS_BOTTOM: return area.bottom - height;
-    default: return area.top + (area.bottom - area.top - height) / 2;
+    case BS_TOP:
+        return area.top;
+    case BS_BOTTOM:
+        return area.bottom - height;
+    default:
+        return area.top + (area.bottom - area.top - height) / 2;
     }
 }
 

@@ -62,8 +62,8 @@ UniqueRegion ArrowRegion(const RECT& area, ArrowDirection direction, int half)
     for (int line = 0; line <= half; ++line) {
         const LONG spread = tipFirst ? line : half - line;
         const LONG at = start + line;
-        RECT part = vertical ? RECT{cx - spread, at, cx + spread + 1, at + 1}
-                             : RECT{at, cy - spread, at + 1, cy + spread + 1};
+        RECT part =
+            vertical ? RECT{cx - spread, at, cx + spread + 1, at + 1} : RECT{at, cy - spread, at + 1, cy + spread + 1};
         UniqueRegion piece(CreateRectRgnIndirect(&part));
         if (arrow && piece) {
             CombineRgn(arrow.get(), arrow.get(), piece.get(), RGN_OR);

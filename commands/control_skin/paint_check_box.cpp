@@ -50,7 +50,8 @@ void DrawMark(HDC dc, const RECT& inner, const SkinState& state)
     }
     const COLORREF colour = state.disabled ? kTickDisabled : kTick;
     for (int x = 0; x < kTickColumns; ++x) {
-        RECT column{inner.left + x, inner.top + kTickStart[x], inner.left + x + 1, inner.top + kTickStart[x] + kTickHeight};
+        RECT column{inner.left + x, inner.top + kTickStart[x], inner.left + x + 1,
+                    inner.top + kTickStart[x] + kTickHeight};
         FillColour(dc, column, colour);
     }
 }

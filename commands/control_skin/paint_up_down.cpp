@@ -22,11 +22,13 @@ void Split(const RECT& client, bool horizontal, Half halves[2])
     if (horizontal) {
         const LONG middle = client.left + (client.right - client.left) / 2;
         halves[0] = {RECT{client.left, client.top, middle, client.bottom}, ArrowDirection::kLeft, UpDownHalf::kFirst};
-        halves[1] = {RECT{middle, client.top, client.right, client.bottom}, ArrowDirection::kRight, UpDownHalf::kSecond};
+        halves[1] = {RECT{middle, client.top, client.right, client.bottom}, ArrowDirection::kRight,
+                     UpDownHalf::kSecond};
     } else {
         const LONG middle = client.top + (client.bottom - client.top) / 2;
         halves[0] = {RECT{client.left, client.top, client.right, middle}, ArrowDirection::kUp, UpDownHalf::kFirst};
-        halves[1] = {RECT{client.left, middle, client.right, client.bottom}, ArrowDirection::kDown, UpDownHalf::kSecond};
+        halves[1] = {RECT{client.left, middle, client.right, client.bottom}, ArrowDirection::kDown,
+                     UpDownHalf::kSecond};
     }
 }
 

@@ -20,9 +20,9 @@ struct ClassKind {
 
 // Classes whose kind does not depend on the style.
 constexpr ClassKind kPlainClasses[] = {
-    {L"ComboLBox", SkinKind::kDropDownList},       {L"msctls_updown32", SkinKind::kUpDown},
-    {L"ScrollBar", SkinKind::kScrollBar},          {L"SysMonthCal32", SkinKind::kMonthCalendar},
-    {L"SysTabControl32", SkinKind::kTabControl},   {L"msctls_progress32", SkinKind::kProgressBar},
+    {L"ComboLBox", SkinKind::kDropDownList},     {L"msctls_updown32", SkinKind::kUpDown},
+    {L"ScrollBar", SkinKind::kScrollBar},        {L"SysMonthCal32", SkinKind::kMonthCalendar},
+    {L"SysTabControl32", SkinKind::kTabControl}, {L"msctls_progress32", SkinKind::kProgressBar},
     {L"msctls_trackbar32", SkinKind::kTrackBar},
 };
 
@@ -94,10 +94,7 @@ std::optional<SkinKind> ClassifyControl(const ControlFacts& facts)
     return std::nullopt;
 }
 
-bool IsSkinnedKind(SkinKind kind)
-{
-    return kind < SkinKind::kScrollBar || kind > SkinKind::kTrackBar;
-}
+bool IsSkinnedKind(SkinKind kind) { return kind < SkinKind::kScrollBar || kind > SkinKind::kTrackBar; }
 
 bool IsButtonKind(SkinKind kind)
 {

@@ -24,7 +24,11 @@ constexpr Gradient kBlueFocusRow = Vertical(RGB(206, 231, 255), RGB(105, 130, 23
 constexpr Gradient kNormalBandRow = Vertical(RGB(255, 255, 255), RGB(226, 223, 214));
 
 constexpr Gradient kButtonRows[kSchemes][kRows] = {
-    {kPressedRow1, kHotRow, kCheckedRow, kBlueFocusRow, kNormalBandRow,
+    {kPressedRow1,
+     kHotRow,
+     kCheckedRow,
+     kBlueFocusRow,
+     kNormalBandRow,
      {RGB(231, 227, 222), RGB(231, 231, 231), RGB(231, 227, 222), RGB(231, 227, 222)},
      Vertical(RGB(252, 252, 251), RGB(236, 235, 230))},
     {kPressedRowFlat, kHotRow, kCheckedRow, kHotRow, kNormalBandRow, kPressedRowFlat,

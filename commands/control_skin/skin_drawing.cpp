@@ -5,8 +5,12 @@ namespace {
 
 TRIVERTEX Vertex(LONG x, LONG y, COLORREF colour)
 {
-    return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(colour) << 8), static_cast<COLOR16>(GetGValue(colour) << 8),
-                     static_cast<COLOR16>(GetBValue(colour) << 8), 0};
+    return TRIVERTEX{x,
+                     y,
+                     static_cast<COLOR16>(GetRValue(colour) << 8),
+                     static_cast<COLOR16>(GetGValue(colour) << 8),
+                     static_cast<COLOR16>(GetBValue(colour) << 8),
+                     0};
 }
 
 void Ellipse(HDC dc, const RECT& bounds, COLORREF pen, HBRUSH fill)

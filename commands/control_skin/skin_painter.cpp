@@ -14,15 +14,32 @@ void PaintSkinned(const SkinRecord& record, int scheme)
         return;
     }
     switch (record.kind) {
-    case SkinKind::kPushButton: PaintPushButton(record, surface, scheme); break;
-    case SkinKind::kCheckBox: PaintCheckBox(record, surface, scheme); break;
-    case SkinKind::kRadioButton: PaintRadioButton(record, surface, scheme); break;
-    case SkinKind::kEditBox: PaintEditFrame(record, surface, scheme); break;
-    case SkinKind::kComboBox: PaintComboBox(record, surface, scheme); break;
-    case SkinKind::kUpDown: PaintUpDown(record, surface, scheme); break;
-    case SkinKind::kGroupBox: PaintGroupBox(record, surface); break;
-    case SkinKind::kDropDownList: PaintDropDownList(record, surface, scheme); break;
-    default: break;
+    case SkinKind::kPushButton:
+        PaintPushButton(record, surface, scheme);
+        break;
+    case SkinKind::kCheckBox:
+        PaintCheckBox(record, surface, scheme);
+        break;
+    case SkinKind::kRadioButton:
+        PaintRadioButton(record, surface, scheme);
+        break;
+    case SkinKind::kEditBox:
+        PaintEditFrame(record, surface, scheme);
+        break;
+    case SkinKind::kComboBox:
+        PaintComboBox(record, surface, scheme);
+        break;
+    case SkinKind::kUpDown:
+        PaintUpDown(record, surface, scheme);
+        break;
+    case SkinKind::kGroupBox:
+        PaintGroupBox(record, surface);
+        break;
+    case SkinKind::kDropDownList:
+        PaintDropDownList(record, surface, scheme);
+        break;
+    default:
+        break;
     }
 }
 

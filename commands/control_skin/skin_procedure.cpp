@@ -243,9 +243,12 @@ LRESULT OnLeftButton(SkinRecord& record, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT OnSkinnedMessage(SkinRecord& record, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_DESTROY: return OnDestroy(record, wParam, lParam);
-    case WM_NCDESTROY: return OnFinalMessage(record, wParam, lParam);
-    case WM_ERASEBKGND: return OnEraseBackground(record, wParam, lParam);
+    case WM_DESTROY:
+        return OnDestroy(record, wParam, lParam);
+    case WM_NCDESTROY:
+        return OnFinalMessage(record, wParam, lParam);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(record, wParam, lParam);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         record.state.focused = message == WM_SETFOCUS;
@@ -253,13 +256,18 @@ LRESULT OnSkinnedMessage(SkinRecord& record, UINT message, WPARAM wParam, LPARAM
     case WM_ENABLE:
         record.state.disabled = wParam == 0;
         return SavedThenPaint(record, message, wParam, lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(record, wParam, lParam);
-    case WM_MOUSELEAVE: return OnMouseLeave(record, wParam, lParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(record, wParam, lParam);
+    case WM_MOUSELEAVE:
+        return OnMouseLeave(record, wParam, lParam);
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: return OnLeftButton(record, message, wParam, lParam);
+    case WM_LBUTTONUP:
+        return OnLeftButton(record, message, wParam, lParam);
     case WM_PAINT:
-    case WM_NCPAINT: return OnPaint(record, message, wParam, lParam);
-    default: break;
+    case WM_NCPAINT:
+        return OnPaint(record, message, wParam, lParam);
+    default:
+        break;
     }
     if (IsButtonKind(record.kind) || Is(record, SkinKind::kGroupBox)) {
         if (message == WM_STYLECHANGED) {

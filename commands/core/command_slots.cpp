@@ -8,8 +8,8 @@ namespace rt::commands {
 namespace {
 
 constexpr std::array kForwarded{
-    CoreCommand::kOpenLink,     CoreCommand::kClear,        CoreCommand::kDrawPicture,   CoreCommand::kGetPictureData,
-    CoreCommand::kPictureWidth, CoreCommand::kPictureHeight, CoreCommand::kShow,          CoreCommand::kCopy,
+    CoreCommand::kOpenLink,      CoreCommand::kClear,         CoreCommand::kDrawPicture, CoreCommand::kGetPictureData,
+    CoreCommand::kPictureWidth,  CoreCommand::kPictureHeight, CoreCommand::kShow,        CoreCommand::kCopy,
     CoreCommand::kRaiseFeedback, CoreCommand::kDrawLine,
 };
 

@@ -81,8 +81,7 @@ int32_t CodeOf(const ValueTriple& value, int32_t fallback)
 bool WriteText(HANDLE file, const std::string& text)
 {
     DWORD written = 0;
-    return ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
+    return ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
 }
 
 // Writes each value's text form at the file's position; other types are skipped.

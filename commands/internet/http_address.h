@@ -15,7 +15,7 @@ struct HttpAddress {
     std::string object;    // path and query, at most 2048 characters, without a fragment
     std::string userName;  // at most 128 characters each
     std::string password;
-    bool secure = false;   // https
+    bool secure = false;  // https
 };
 
 // Nothing for a URL that does not canonicalise or split, or whose scheme is neither http nor https.

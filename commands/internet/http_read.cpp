@@ -74,8 +74,8 @@ void* ReadUrlBody(std::string_view url)
     Internet().ApplyProxyOptions(connection.get());
     const char* acceptTypes[] = {kAcceptType, nullptr};
     DWORD flags = address->secure ? kRequestFlags | INTERNET_FLAG_SECURE : kRequestFlags;
-    InternetHandle request(HttpOpenRequestA(connection.get(), "GET", address->object.c_str(), "HTTP/1.0", nullptr,
-                                            acceptTypes, flags, 0));
+    InternetHandle request(
+        HttpOpenRequestA(connection.get(), "GET", address->object.c_str(), "HTTP/1.0", nullptr, acceptTypes, flags, 0));
     if (!request) {
         TraceLastError("HttpRead: HttpOpenRequestA", address->object.c_str());
         return nullptr;

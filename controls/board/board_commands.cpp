@@ -35,10 +35,7 @@ void OnBoard(const CommandArgs& args, Work&& work)
 }
 
 // The live picture a handle argument names, held for the call; null for a dead handle.
-pictures::PictureRef PictureArgument(const ValueTriple& value)
-{
-    return pictures::AcquirePicture(Required(value));
-}
+pictures::PictureRef PictureArgument(const ValueTriple& value) { return pictures::AcquirePicture(Required(value)); }
 
 void ClearCommand(ValueTriple*, int argCount, ValueTriple* argValues)
 {
@@ -75,8 +72,7 @@ void CopyCommand(ValueTriple*, int argCount, ValueTriple* argValues)
     const ValueTriple& targetArgument = args[5];
     OnBoard(args, [&](BoardUnit& board) {
         // A target that is given but names no live board gets nothing.
-        BoardUnit* target =
-            targetArgument.omitted() ? &board : UnitOfReference<BoardUnit>(targetArgument, kBoardKind);
+        BoardUnit* target = targetArgument.omitted() ? &board : UnitOfReference<BoardUnit>(targetArgument, kBoardKind);
         if (target) {
             board.copyTo(*target, request);
         }

@@ -24,8 +24,8 @@ constexpr PropertyDescription kBoardProperties[kBoardPropertyCount] = {
 };
 
 const UnitKindDescription kBoardKindDescription{
-    kBoardKind, "画板", "DrawPanel", kind_flags::kRaisesEvents, kBoardProperties, kBoardPropertyCount,
-    CreateBoard, nullptr,
+    kBoardKind,          "画板",      "DrawPanel", kind_flags::kRaisesEvents, kBoardProperties,
+    kBoardPropertyCount, CreateBoard, nullptr,
 };
 
 // Pick values beyond the last choice become the last choice, negative ones 0.
@@ -64,26 +64,17 @@ BoardUnit::BoardUnit(const UnitCreateArgs& args, BoardOptions options)
     rebuildFont();
 }
 
-void BoardUnit::rebuildPen()
-{
-    pen_ = CreateBoardPen(options_.PenType, options_.PenWidth, options_.PenColour);
-}
+void BoardUnit::rebuildPen() { pen_ = CreateBoardPen(options_.PenType, options_.PenWidth, options_.PenColour); }
 
-void BoardUnit::rebuildBrush()
-{
-    brush_ = CreateBoardBrush(options_.BrushType, options_.BrushColour);
-}
+void BoardUnit::rebuildBrush() { brush_ = CreateBoardBrush(options_.BrushType, options_.BrushColour); }
 
-void BoardUnit::rebuildFont()
-{
-    font_ = CreateBoardFont(options_.Font, options_.CoordinateUnit);
-}
+void BoardUnit::rebuildFont() { font_ = CreateBoardFont(options_.Font, options_.CoordinateUnit); }
 
 HBITMAP BoardUnit::backPicture()
 {
     if (!backPicture_ && !options_.BackPicture.empty()) {
-        UniqueBitmap decoded = pictures::PictureToBitmap(
-            options_.BackPicture.data(), static_cast<std::ptrdiff_t>(options_.BackPicture.size()));
+        UniqueBitmap decoded = pictures::PictureToBitmap(options_.BackPicture.data(),
+                                                         static_cast<std::ptrdiff_t>(options_.BackPicture.size()));
         backPicture_.reset(decoded.release());
         if (!backPicture_) {
             options_.BackPicture.clear();
@@ -193,26 +184,59 @@ PropertyValue BoardUnit::getProperty(int number)
 {
     PropertyValue value;
     switch (number) {
-    case kBoardBorder: value.number = options_.Border; break;
-    case kBoardBackColour: value.number = static_cast<int32_t>(options_.BackColour); break;
-    case kBoardBackPicture: value.bytes = options_.BackPicture; break;
-    case kBoardBackPictureMode: value.number = options_.BackPictureMode; break;
-    case kBoardAutoRedraw: value.number = options_.AutoRedraw ? 1 : 0; break;
-    case kBoardCoordinateUnit: value.number = options_.CoordinateUnit; break;
-    case kBoardPenType: value.number = options_.PenType; break;
-    case kBoardDrawMode: value.number = options_.DrawMode; break;
-    case kBoardPenWidth: value.number = options_.PenWidth; break;
-    case kBoardPenColour: value.number = static_cast<int32_t>(options_.PenColour); break;
-    case kBoardBrushType: value.number = options_.BrushType; break;
-    case kBoardBrushColour: value.number = static_cast<int32_t>(options_.BrushColour); break;
-    case kBoardTextColour: value.number = static_cast<int32_t>(options_.TextColour); break;
-    case kBoardTextBackColour: value.number = static_cast<int32_t>(options_.TextBackColour); break;
+    case kBoardBorder:
+        value.number = options_.Border;
+        break;
+    case kBoardBackColour:
+        value.number = static_cast<int32_t>(options_.BackColour);
+        break;
+    case kBoardBackPicture:
+        value.bytes = options_.BackPicture;
+        break;
+    case kBoardBackPictureMode:
+        value.number = options_.BackPictureMode;
+        break;
+    case kBoardAutoRedraw:
+        value.number = options_.AutoRedraw ? 1 : 0;
+        break;
+    case kBoardCoordinateUnit:
+        value.number = options_.CoordinateUnit;
+        break;
+    case kBoardPenType:
+        value.number = options_.PenType;
+        break;
+    case kBoardDrawMode:
+        value.number = options_.DrawMode;
+        break;
+    case kBoardPenWidth:
+        value.number = options_.PenWidth;
+        break;
+    case kBoardPenColour:
+        value.number = static_cast<int32_t>(options_.PenColour);
+        break;
+    case kBoardBrushType:
+        value.number = options_.BrushType;
+        break;
+    case kBoardBrushColour:
+        value.number = static_cast<int32_t>(options_.BrushColour);
+        break;
+    case kBoardTextColour:
+        value.number = static_cast<int32_t>(options_.TextColour);
+        break;
+    case kBoardTextBackColour:
+        value.number = static_cast<int32_t>(options_.TextBackColour);
+        break;
     case kBoardFont:
         value.bytes = FontValue(options_.Font).bytes;
         break;
-    case kBoardDrawWidth: value.number = sizeInUnits(clientSize()).cx; break;
-    case kBoardDrawHeight: value.number = sizeInUnits(clientSize()).cy; break;
-    default: break;
+    case kBoardDrawWidth:
+        value.number = sizeInUnits(clientSize()).cx;
+        break;
+    case kBoardDrawHeight:
+        value.number = sizeInUnits(clientSize()).cy;
+        break;
+    default:
+        break;
     }
     return value;
 }

@@ -48,8 +48,8 @@ bool IsDirectRows(const pictures::Picture& picture, SIZE size)
 {
     bool colourRows = picture.kind == pictures::PictureKind::kJpeg || picture.kind == pictures::PictureKind::kBmp;
     uint64_t rowBytes = static_cast<uint64_t>(picture.width) * 3;
-    return colourRows && picture.data && rowBytes % 4 == 0 && size.cx == picture.width &&
-           size.cy == picture.height && picture.dataSize >= rowBytes * static_cast<uint64_t>(picture.height);
+    return colourRows && picture.data && rowBytes % 4 == 0 && size.cx == picture.width && size.cy == picture.height &&
+           picture.dataSize >= rowBytes * static_cast<uint64_t>(picture.height);
 }
 
 BITMAPINFO BottomUpRows(int width, int height, WORD bitCount)

@@ -42,8 +42,7 @@ void BoardUnit::rebuildBitmap(bool keepContents)
         if (keepContents && bitmap_ && !fitted) {
             SIZE old = bitmap_->size();
             SIZE now = fresh->size();
-            BitBlt(fresh->dc(), 0, 0, std::min(old.cx, now.cx), std::min(old.cy, now.cy), bitmap_->dc(), 0, 0,
-                   SRCCOPY);
+            BitBlt(fresh->dc(), 0, 0, std::min(old.cx, now.cx), std::min(old.cy, now.cy), bitmap_->dc(), 0, 0, SRCCOPY);
         }
     }
     bitmap_ = std::move(fresh);

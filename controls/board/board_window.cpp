@@ -43,8 +43,7 @@ LiveUnit* CreateBoard(const UnitCreateArgs& args)
     BoardUnit* created = unit.get();
     // Clipping its children keeps drawing on the board from covering a label placed inside it.
     HWND window = CreateWindowExW(0, kBoardClass, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                  args.left, args.top,
-                                  args.width, args.height, args.parent,
+                                  args.left, args.top, args.width, args.height, args.parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
                                   GetModuleHandleW(nullptr), &unit);
     if (!window) {

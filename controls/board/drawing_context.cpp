@@ -37,12 +37,18 @@ void SetCoordinateUnit(HDC dc, int32_t unit)
 DWORD CopyModeRasterOperation(int32_t copyMode)
 {
     switch (copyMode) {
-    case 1: return SRCCOPY;
-    case 2: return NOTSRCCOPY;
-    case 3: return SRCINVERT;
-    case 4: return SRCPAINT;
-    case 5: return SRCAND;
-    default: return static_cast<DWORD>(copyMode);
+    case 1:
+        return SRCCOPY;
+    case 2:
+        return NOTSRCCOPY;
+    case 3:
+        return SRCINVERT;
+    case 4:
+        return SRCPAINT;
+    case 5:
+        return SRCAND;
+    default:
+        return static_cast<DWORD>(copyMode);
     }
 }
 

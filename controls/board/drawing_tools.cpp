@@ -39,8 +39,8 @@ UniqueBitmap PatternBitmap(const PatternRows& rows)
 
 UniquePen CreateBoardPen(int32_t type, int32_t width, COLORREF colour)
 {
-    static constexpr std::array<int, 7> kStyles = {kPatternStyleOfTypeZero, PS_SOLID,      PS_DASH,       PS_DOT,
-                                                   PS_DASHDOT,              PS_DASHDOTDOT, PS_INSIDEFRAME};
+    static constexpr std::array<int, 7> kStyles = {kPatternStyleOfTypeZero, PS_SOLID,      PS_DASH, PS_DOT, PS_DASHDOT,
+                                                   PS_DASHDOTDOT,           PS_INSIDEFRAME};
     if (type < 0 || type >= static_cast<int32_t>(kStyles.size())) {
         return nullptr;
     }

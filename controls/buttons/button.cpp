@@ -12,10 +12,18 @@
 namespace rt::units {
 namespace {
 
-enum ButtonProperty : int { kImage = 0, kButtonType, kCaption, kHorizontalAlign, kVerticalAlign, kFont, kPropertyCount };
+enum ButtonProperty : int {
+    kImage = 0,
+    kButtonType,
+    kCaption,
+    kHorizontalAlign,
+    kVerticalAlign,
+    kFont,
+    kPropertyCount
+};
 
 constexpr PropertyDescription kProperties[kPropertyCount] = {
-    {"Image", PropertyType::kByteSet},    {"ButtonType", PropertyType::kInt}, {"Caption", PropertyType::kText},
+    {"Image", PropertyType::kByteSet},       {"ButtonType", PropertyType::kInt},    {"Caption", PropertyType::kText},
     {"HorizontalAlign", PropertyType::kInt}, {"VerticalAlign", PropertyType::kInt}, {"Font", PropertyType::kFont},
 };
 
@@ -74,13 +82,20 @@ public:
     PropertyValue getProperty(int number) override
     {
         switch (number) {
-        case kImage: return BytesValue(options_.Image);
-        case kButtonType: return NumberValue(options_.ButtonType);
-        case kCaption: return TextValue(options_.Caption);
-        case kHorizontalAlign: return NumberValue(options_.HorizontalAlign);
-        case kVerticalAlign: return NumberValue(options_.VerticalAlign);
-        case kFont: return FontValue(options_.Font);
-        default: return {};
+        case kImage:
+            return BytesValue(options_.Image);
+        case kButtonType:
+            return NumberValue(options_.ButtonType);
+        case kCaption:
+            return TextValue(options_.Caption);
+        case kHorizontalAlign:
+            return NumberValue(options_.HorizontalAlign);
+        case kVerticalAlign:
+            return NumberValue(options_.VerticalAlign);
+        case kFont:
+            return FontValue(options_.Font);
+        default:
+            return {};
         }
     }
 
@@ -117,18 +132,12 @@ protected:
 
 private:
     // The control's current style, which the window may have changed since ButtonType was set.
-    bool isDefaultButton() const
-    {
-        return (GetWindowLongPtrW(handle_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    }
+    bool isDefaultButton() const { return (GetWindowLongPtrW(handle_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
 
     ButtonOptions options_;
 };
 
-LiveUnit* CreateButton(const UnitCreateArgs& args)
-{
-    return CreateButtonFamilyUnit<ButtonUnit, ButtonOptions>(args);
-}
+LiveUnit* CreateButton(const UnitCreateArgs& args) { return CreateButtonFamilyUnit<ButtonUnit, ButtonOptions>(args); }
 
 // Raises events; an Alt mnemonic raises its click.
 constexpr uint32_t kButtonFlags = kind_flags::kRaisesEvents | kind_flags::kMnemonicButton;

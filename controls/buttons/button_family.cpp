@@ -12,10 +12,9 @@ constexpr DWORD kButtonStyleBits = 0xffff;
 bool ButtonFamilyUnit::createControl(const UnitCreateArgs& args, const std::string& caption)
 {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style | buttonStyle();
-    HWND control = CreateWindowExW(0, L"BUTTON", WideFromGbk(caption).c_str(), style, args.left, args.top,
-                                   args.width, args.height, args.parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(
+        0, L"BUTTON", WideFromGbk(caption).c_str(), style, args.left, args.top, args.width, args.height, args.parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), GetModuleHandleW(nullptr), nullptr);
     if (!control) {
         return false;
     }
@@ -38,10 +37,7 @@ void ButtonFamilyUnit::refreshStyle()
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
-void ButtonFamilyUnit::setCaption(const std::string& caption)
-{
-    SetWindowTextW(handle_, WideFromGbk(caption).c_str());
-}
+void ButtonFamilyUnit::setCaption(const std::string& caption) { SetWindowTextW(handle_, WideFromGbk(caption).c_str()); }
 
 void ButtonFamilyUnit::setFont(const std::optional<FontDescription>& font)
 {

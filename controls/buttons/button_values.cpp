@@ -5,11 +5,6 @@
 
 namespace rt::units {
 
-
-
-
-
-
 int32_t ClampPick(int32_t value, int32_t last) { return std::clamp(value, 0, last); }
 
 DWORD HorizontalAlignStyle(int32_t align)

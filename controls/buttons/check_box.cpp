@@ -16,7 +16,8 @@ LiveUnit* CreateCheckBox(const UnitCreateArgs& args)
 constexpr uint32_t kCheckBoxFlags = kind_flags::kRaisesEvents | kind_flags::kMnemonicCheck;
 
 const UnitKindDescription kCheckBoxDescription{
-    kCheckBoxKind, "选择框", "CheckBox", kCheckBoxFlags, kChoiceProperties, kCheckBoxPropertyCount, CreateCheckBox, nullptr,
+    kCheckBoxKind,          "选择框",       "CheckBox", kCheckBoxFlags, kChoiceProperties,
+    kCheckBoxPropertyCount, CreateCheckBox, nullptr,
 };
 
 }  // namespace

@@ -159,18 +159,30 @@ template <class Options>
 PropertyValue ChoiceBoxUnit<Options>::getProperty(int number)
 {
     switch (number) {
-    case kChoiceImage: return BytesValue(options_.Image);
-    case kChoicePushLike: return NumberValue(options_.PushLike);
-    case kChoiceFlat: return NumberValue(options_.Flat);
-    case kChoiceCaption: return TextValue(options_.Caption);
-    case kChoiceTextOnLeft: return NumberValue(options_.TextOnLeft);
-    case kChoiceHorizontalAlign: return NumberValue(options_.HorizontalAlign);
-    case kChoiceVerticalAlign: return NumberValue(options_.VerticalAlign);
-    case kChoiceTextColour: return NumberValue(static_cast<int32_t>(options_.TextColour));
-    case kChoiceBackColour: return NumberValue(static_cast<int32_t>(options_.BackColour));
-    case kChoiceFont: return FontValue(options_.Font);
-    case kChoiceChecked: return NumberValue(checked());
-    default: break;
+    case kChoiceImage:
+        return BytesValue(options_.Image);
+    case kChoicePushLike:
+        return NumberValue(options_.PushLike);
+    case kChoiceFlat:
+        return NumberValue(options_.Flat);
+    case kChoiceCaption:
+        return TextValue(options_.Caption);
+    case kChoiceTextOnLeft:
+        return NumberValue(options_.TextOnLeft);
+    case kChoiceHorizontalAlign:
+        return NumberValue(options_.HorizontalAlign);
+    case kChoiceVerticalAlign:
+        return NumberValue(options_.VerticalAlign);
+    case kChoiceTextColour:
+        return NumberValue(static_cast<int32_t>(options_.TextColour));
+    case kChoiceBackColour:
+        return NumberValue(static_cast<int32_t>(options_.BackColour));
+    case kChoiceFont:
+        return FontValue(options_.Font);
+    case kChoiceChecked:
+        return NumberValue(checked());
+    default:
+        break;
     }
     std::string* text = DataText(options_, number);
     return text ? TextValue(*text) : PropertyValue{};

@@ -15,11 +15,8 @@ namespace {
 enum GroupBoxProperty : int { kCaption = 0, kAlignment, kTextColour, kBackColour, kFont, kPropertyCount };
 
 constexpr PropertyDescription kProperties[kPropertyCount] = {
-    {"Caption", PropertyType::kText},
-    {"Alignment", PropertyType::kInt},
-    {"TextColour", PropertyType::kInt},
-    {"BackColour", PropertyType::kInt},
-    {"Font", PropertyType::kFont},
+    {"Caption", PropertyType::kText},   {"Alignment", PropertyType::kInt}, {"TextColour", PropertyType::kInt},
+    {"BackColour", PropertyType::kInt}, {"Font", PropertyType::kFont},
 };
 
 class GroupBoxUnit : public ButtonFamilyUnit {
@@ -70,12 +67,18 @@ public:
     PropertyValue getProperty(int number) override
     {
         switch (number) {
-        case kCaption: return TextValue(options_.Caption);
-        case kAlignment: return NumberValue(options_.Alignment);
-        case kTextColour: return NumberValue(static_cast<int32_t>(options_.TextColour));
-        case kBackColour: return NumberValue(static_cast<int32_t>(options_.BackColour));
-        case kFont: return FontValue(options_.Font);
-        default: return {};
+        case kCaption:
+            return TextValue(options_.Caption);
+        case kAlignment:
+            return NumberValue(options_.Alignment);
+        case kTextColour:
+            return NumberValue(static_cast<int32_t>(options_.TextColour));
+        case kBackColour:
+            return NumberValue(static_cast<int32_t>(options_.BackColour));
+        case kFont:
+            return FontValue(options_.Font);
+        default:
+            return {};
         }
     }
 

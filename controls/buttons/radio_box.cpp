@@ -16,7 +16,8 @@ LiveUnit* CreateRadioBox(const UnitCreateArgs& args)
 constexpr uint32_t kRadioBoxFlags = kind_flags::kRaisesEvents | kind_flags::kMnemonicRadio;
 
 const UnitKindDescription kRadioBoxDescription{
-    kRadioBoxKind, "单选框", "RadioBox", kRadioBoxFlags, kChoiceProperties, kRadioBoxPropertyCount, CreateRadioBox, nullptr,
+    kRadioBoxKind,          "单选框",       "RadioBox", kRadioBoxFlags, kChoiceProperties,
+    kRadioBoxPropertyCount, CreateRadioBox, nullptr,
 };
 
 }  // namespace

@@ -26,8 +26,8 @@ void SubclassedControlUnit::subclass(HWND control)
 {
     handle_ = control;
     SetPropW(control, kUnitProperty, this);
-    controlProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+    controlProc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
 }
 
 LRESULT CALLBACK SubclassedControlUnit::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

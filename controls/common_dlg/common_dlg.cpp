@@ -20,7 +20,7 @@ LiveUnit* CreateCommonDlg(const UnitCreateArgs& args)
 }
 
 const UnitKindDescription kDescription{
-    kCommonDlgKind,        "通用对话框",           "CommonDlg", kind_flags::kInvisible, kCommonDlgProperties,
+    kCommonDlgKind,          "通用对话框",    "CommonDlg", kind_flags::kInvisible, kCommonDlgProperties,
     kCommonDlgPropertyCount, CreateCommonDlg, nullptr,
 };
 

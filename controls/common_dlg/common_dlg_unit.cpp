@@ -16,17 +16,17 @@ namespace rt::units {
 
 // By property number; the names are the options' field names.
 const PropertyDescription kCommonDlgProperties[kCommonDlgPropertyCount] = {
-    {"DialogType", PropertyType::kInt},       {"Title", PropertyType::kText},
-    {"FileName", PropertyType::kText},        {"Filter", PropertyType::kText},
-    {"FilterIndex", PropertyType::kInt},      {"InitialDir", PropertyType::kText},
-    {"DefaultExt", PropertyType::kText},      {"CreatePrompt", PropertyType::kLogical},
+    {"DialogType", PropertyType::kInt},        {"Title", PropertyType::kText},
+    {"FileName", PropertyType::kText},         {"Filter", PropertyType::kText},
+    {"FilterIndex", PropertyType::kInt},       {"InitialDir", PropertyType::kText},
+    {"DefaultExt", PropertyType::kText},       {"CreatePrompt", PropertyType::kLogical},
     {"FileMustExist", PropertyType::kLogical}, {"OverwritePrompt", PropertyType::kLogical},
     {"PathMustExist", PropertyType::kLogical}, {"NoChangeDir", PropertyType::kLogical},
-    {"FontColour", PropertyType::kInt},       {"FontBold", PropertyType::kLogical},
-    {"FontItalic", PropertyType::kLogical},   {"FontUnderline", PropertyType::kLogical},
+    {"FontColour", PropertyType::kInt},        {"FontBold", PropertyType::kLogical},
+    {"FontItalic", PropertyType::kLogical},    {"FontUnderline", PropertyType::kLogical},
     {"FontStrikeOut", PropertyType::kLogical}, {"FontName", PropertyType::kText},
-    {"FontSize", PropertyType::kInt},         {"HelpFile", PropertyType::kText},
-    {"HelpCommand", PropertyType::kInt},      {"HelpTopic", PropertyType::kInt},
+    {"FontSize", PropertyType::kInt},          {"HelpFile", PropertyType::kText},
+    {"HelpCommand", PropertyType::kInt},       {"HelpTopic", PropertyType::kInt},
 };
 
 namespace {
@@ -104,10 +104,9 @@ CommonDlgUnit* CommonDlgUnit::Create(const UnitCreateArgs& args, CommonDlgOption
     }
     auto unit = std::make_unique<CommonDlgUnit>(args, std::move(options));
     CommonDlgUnit* created = unit.get();
-    HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | args.style, args.left, args.top,
-                                  args.width, args.height, args.parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
-                                  GetModuleHandleW(nullptr), &unit);
+    HWND window = CreateWindowExW(
+        0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | args.style, args.left, args.top, args.width, args.height,
+        args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), GetModuleHandleW(nullptr), &unit);
     return window ? created : nullptr;
 }
 

@@ -35,7 +35,6 @@ public:
     }
 
 private:
-
     CommonDlgOptions options_;
 };
 

@@ -16,7 +16,7 @@ namespace rt::units {
 namespace {
 
 const UnitKindDescription* const kUnitKinds[] = {
-    &EditBoxKind(), &BoardKind(),  &GroupBoxKind(),    &LabelKind(),     &ButtonKind(),
+    &EditBoxKind(),  &BoardKind(),    &GroupBoxKind(),   &LabelKind(),       &ButtonKind(),
     &CheckBoxKind(), &RadioBoxKind(), &ProcessBarKind(), &HyperLinkerKind(), &CommonDlgKind(),
 };
 

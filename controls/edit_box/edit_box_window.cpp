@@ -64,10 +64,9 @@ EditBoxUnit* EditBoxUnit::Create(const UnitCreateArgs& args, EditBoxOptions opti
 bool EditBoxUnit::createControl(const UnitCreateArgs& args)
 {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style | EditStyles(options_);
-    HWND control = CreateWindowExW(0, L"EDIT", WideFromGbk(options_.Content).c_str(), style, args.left, args.top,
-                              args.width, args.height, args.parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
-                              GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(
+        0, L"EDIT", WideFromGbk(options_.Content).c_str(), style, args.left, args.top, args.width, args.height,
+        args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), GetModuleHandleW(nullptr), nullptr);
     if (!control) {
         return false;
     }

@@ -77,8 +77,8 @@ int32_t ProgressPercent(int32_t progress, int32_t maximum)
         return 100;
     }
     int64_t percent = static_cast<int64_t>(progress) * 100 / maximum;
-    return static_cast<int32_t>(std::clamp<int64_t>(percent, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(percent, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 HRESULT STDMETHODCALLTYPE BrowserEventSink::QueryInterface(REFIID iid, void** object)
@@ -123,8 +123,8 @@ HRESULT STDMETHODCALLTYPE BrowserEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** 
     return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE BrowserEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params,
-                                                   VARIANT* result, EXCEPINFO*, UINT*)
+HRESULT STDMETHODCALLTYPE BrowserEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                                                   EXCEPINFO*, UINT*)
 {
     if (result) {
         VariantInit(result);

@@ -11,8 +11,7 @@ namespace {
 // A BSTR owned for the length of a call.
 class OwnedBstr {
 public:
-    explicit OwnedBstr(const std::wstring& text)
-        : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())))
+    explicit OwnedBstr(const std::wstring& text) : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())))
     {
     }
     OwnedBstr() = default;
@@ -71,8 +70,8 @@ std::unique_ptr<EmbeddedBrowser> EmbeddedBrowser::Create(HWND host, BrowserEvent
 bool EmbeddedBrowser::activate(HWND host, BrowserEventTarget& target)
 {
     host_ = host;
-    if (HRESULT result = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                          object_.putVoid());
+    if (HRESULT result =
+            CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.putVoid());
         FAILED(result)) {
         TraceFailure("HTML view: CoCreateInstance(CLSID_WebBrowser)", result, nullptr);
         return false;

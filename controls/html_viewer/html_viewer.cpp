@@ -41,10 +41,9 @@ LiveUnit* CreateHtmlViewer(const UnitCreateArgs& args)
     EnsureOleOnThisThread();
     auto unit = std::make_unique<HtmlViewerUnit>(args, *options);
     HtmlViewerUnit* created = unit.get();
-    HWND host = CreateWindowExW(0, kHostClassName, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS, args.left, args.top,
-                                args.width, args.height, args.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
-                                GetModuleHandleW(nullptr), &unit);
+    HWND host = CreateWindowExW(
+        0, kHostClassName, L"", args.style | WS_CHILD | WS_CLIPSIBLINGS, args.left, args.top, args.width, args.height,
+        args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), GetModuleHandleW(nullptr), &unit);
     if (!host) {
         return nullptr;
     }
@@ -56,19 +55,15 @@ LiveUnit* CreateHtmlViewer(const UnitCreateArgs& args)
 }
 
 constexpr PropertyDescription kProperties[] = {
-    {"TextSize", PropertyType::kInt},   {"Offline", PropertyType::kLogical}, {"Silent", PropertyType::kLogical},
-    {"Address", PropertyType::kText},   {"StatusText", PropertyType::kText}, {"PageTitle", PropertyType::kText},
+    {"TextSize", PropertyType::kInt}, {"Offline", PropertyType::kLogical}, {"Silent", PropertyType::kLogical},
+    {"Address", PropertyType::kText}, {"StatusText", PropertyType::kText}, {"PageTitle", PropertyType::kText},
 };
 
 const UnitKindDescription kDescription{
-    kHtmlViewerKind,
-    "超文本浏览框",
-    "HtmlViewer",
-    kind_flags::kRaisesEvents | kind_flags::kPreFilter,
-    kProperties,
-    static_cast<uint32_t>(std::size(kProperties)),
-    CreateHtmlViewer,
-    nullptr,
+    kHtmlViewerKind,  "超文本浏览框",
+    "HtmlViewer",     kind_flags::kRaisesEvents | kind_flags::kPreFilter,
+    kProperties,      static_cast<uint32_t>(std::size(kProperties)),
+    CreateHtmlViewer, nullptr,
 };
 
 }  // namespace

@@ -20,16 +20,15 @@ LiveUnit* CreateHyperLinker(const UnitCreateArgs& args)
 }
 
 constexpr PropertyDescription kProperties[kLinkPropertyCount] = {
-    {"Caption", PropertyType::kText},       {"LinkType", PropertyType::kInt},
-    {"MailAddress", PropertyType::kText},   {"WebAddress", PropertyType::kText},
-    {"NormalColour", PropertyType::kInt},   {"VisitedColour", PropertyType::kInt},
-    {"HoverColour", PropertyType::kInt},    {"BackColour", PropertyType::kInt},
-    {"Border", PropertyType::kInt},         {"Font", PropertyType::kFont},
+    {"Caption", PropertyType::kText},    {"LinkType", PropertyType::kInt},     {"MailAddress", PropertyType::kText},
+    {"WebAddress", PropertyType::kText}, {"NormalColour", PropertyType::kInt}, {"VisitedColour", PropertyType::kInt},
+    {"HoverColour", PropertyType::kInt}, {"BackColour", PropertyType::kInt},   {"Border", PropertyType::kInt},
+    {"Font", PropertyType::kFont},
 };
 
 const UnitKindDescription kDescription{
-    kHyperLinkerKind, "超级链接框", "HyperLinker", kind_flags::kRaisesEvents, kProperties, kLinkPropertyCount,
-    CreateHyperLinker, nullptr,
+    kHyperLinkerKind, "超级链接框",       "HyperLinker",     kind_flags::kRaisesEvents,
+    kProperties,      kLinkPropertyCount, CreateHyperLinker, nullptr,
 };
 
 // OpenLink(link): opens the link as a click does, shown normally; the result tells whether it opened.
@@ -46,6 +45,9 @@ void OpenLinkCommand(ValueTriple* result, int argCount, ValueTriple* args)
 
 const UnitKindDescription& HyperLinkerKind() { return kDescription; }
 
-void RegisterHyperLinkerMethods() { commands::RegisterCommandRoutine(commands::CoreCommand::kOpenLink, OpenLinkCommand); }
+void RegisterHyperLinkerMethods()
+{
+    commands::RegisterCommandRoutine(commands::CoreCommand::kOpenLink, OpenLinkCommand);
+}
 
 }  // namespace rt::units

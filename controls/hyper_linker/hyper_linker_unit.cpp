@@ -187,10 +187,7 @@ bool HyperLinkerUnit::open(int show)
     return true;
 }
 
-void HyperLinkerUnit::showCaption()
-{
-    SetWindowTextW(handle_, WideFromGbk(options_.Caption).c_str());
-}
+void HyperLinkerUnit::showCaption() { SetWindowTextW(handle_, WideFromGbk(options_.Caption).c_str()); }
 
 void HyperLinkerUnit::draw(HDC dc)
 {

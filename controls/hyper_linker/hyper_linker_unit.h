@@ -46,7 +46,6 @@ public:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-
     void draw(HDC dc);
     void onPaint();
     void onMouseMove(LPARAM lParam);

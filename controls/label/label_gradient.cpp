@@ -85,7 +85,8 @@ void PaintGradient(HDC dc, const RECT& area, int mode, const std::vector<COLORRE
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             COLORREF colour = BlendColours(colours, GradientPosition(mode, x, y, width, height));
-            pixels[static_cast<size_t>(y) * width + x] = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+            pixels[static_cast<size_t>(y) * width + x] =
+                GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
         }
     }
     BITMAPINFO info{};

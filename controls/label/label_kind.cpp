@@ -20,6 +20,9 @@ const UnitKindDescription kLabelDescription{
 
 const UnitKindDescription& LabelKind() { return kLabelDescription; }
 
-void RegisterLabelMethods() { commands::RegisterCommandRoutine(commands::CoreCommand::kRaiseFeedback, RaiseFeedbackCommand); }
+void RegisterLabelMethods()
+{
+    commands::RegisterCommandRoutine(commands::CoreCommand::kRaiseFeedback, RaiseFeedbackCommand);
+}
 
 }  // namespace rt::units

@@ -35,7 +35,8 @@ void FillColour(HDC dc, const RECT& area, uint32_t colour)
 void PaintBackground(HDC dc, const RECT& area, const LabelLook& look)
 {
     const LabelOptions& options = look.options;
-    std::vector<COLORREF> gradient = UsedColours(options.GradientColour1, options.GradientColour2, options.GradientColour3);
+    std::vector<COLORREF> gradient =
+        UsedColours(options.GradientColour1, options.GradientColour2, options.GradientColour3);
     bool gradientMode = options.GradientMode >= kFirstGradientMode && options.GradientMode <= kLastGradientMode;
     if (!look.backPicture && gradientMode && gradient.size() >= 2) {
         PaintGradient(dc, area, options.GradientMode, gradient);

@@ -12,8 +12,8 @@ namespace rt::units {
 
 struct LabelLook {
     const LabelOptions& options;
-    HFONT font;            // the font to draw with, never null
-    HBITMAP backPicture;   // the decoded BackPicture, or null
+    HFONT font;           // the font to draw with, never null
+    HBITMAP backPicture;  // the decoded BackPicture, or null
     const std::wstring& text;
 };
 

@@ -12,15 +12,24 @@ template <class Options>
 auto ColourField(Options& options, int number) -> decltype(&options.TextColour)
 {
     switch (number) {
-    case kLabelFrameColour1: return &options.FrameColour1;
-    case kLabelFrameColour2: return &options.FrameColour2;
-    case kLabelFrameColour3: return &options.FrameColour3;
-    case kLabelTextColour: return &options.TextColour;
-    case kLabelBackColour: return &options.BackColour;
-    case kLabelGradientColour1: return &options.GradientColour1;
-    case kLabelGradientColour2: return &options.GradientColour2;
-    case kLabelGradientColour3: return &options.GradientColour3;
-    default: return nullptr;
+    case kLabelFrameColour1:
+        return &options.FrameColour1;
+    case kLabelFrameColour2:
+        return &options.FrameColour2;
+    case kLabelFrameColour3:
+        return &options.FrameColour3;
+    case kLabelTextColour:
+        return &options.TextColour;
+    case kLabelBackColour:
+        return &options.BackColour;
+    case kLabelGradientColour1:
+        return &options.GradientColour1;
+    case kLabelGradientColour2:
+        return &options.GradientColour2;
+    case kLabelGradientColour3:
+        return &options.GradientColour3;
+    default:
+        return nullptr;
     }
 }
 
@@ -28,14 +37,22 @@ template <class Options>
 auto PickField(Options& options, int number) -> decltype(&options.Effect)
 {
     switch (number) {
-    case kLabelEffect: return &options.Effect;
-    case kLabelBorder: return &options.Border;
-    case kLabelFrameWidth: return &options.FrameWidth;
-    case kLabelBackPictureMode: return &options.BackPictureMode;
-    case kLabelGradientMode: return &options.GradientMode;
-    case kLabelHorizontalAlign: return &options.HorizontalAlign;
-    case kLabelVerticalAlign: return &options.VerticalAlign;
-    default: return nullptr;
+    case kLabelEffect:
+        return &options.Effect;
+    case kLabelBorder:
+        return &options.Border;
+    case kLabelFrameWidth:
+        return &options.FrameWidth;
+    case kLabelBackPictureMode:
+        return &options.BackPictureMode;
+    case kLabelGradientMode:
+        return &options.GradientMode;
+    case kLabelHorizontalAlign:
+        return &options.HorizontalAlign;
+    case kLabelVerticalAlign:
+        return &options.VerticalAlign;
+    default:
+        return nullptr;
     }
 }
 
@@ -43,26 +60,30 @@ template <class Options>
 auto TextField(Options& options, int number) -> decltype(&options.Caption)
 {
     switch (number) {
-    case kLabelCaption: return &options.Caption;
-    case kLabelDataSource: return &options.DataSource;
-    case kLabelDataColumn: return &options.DataColumn;
-    default: return nullptr;
+    case kLabelCaption:
+        return &options.Caption;
+    case kLabelDataSource:
+        return &options.DataSource;
+    case kLabelDataColumn:
+        return &options.DataColumn;
+    default:
+        return nullptr;
     }
 }
 
 }  // namespace
 
 const PropertyDescription kLabelProperties[kLabelPropertyCount] = {
-    {"Caption", PropertyType::kText},          {"Effect", PropertyType::kInt},
-    {"Border", PropertyType::kInt},            {"FrameWidth", PropertyType::kInt},
-    {"FrameColour1", PropertyType::kInt},      {"FrameColour2", PropertyType::kInt},
-    {"FrameColour3", PropertyType::kInt},      {"Font", PropertyType::kFont},
-    {"TextColour", PropertyType::kInt},        {"BackColour", PropertyType::kInt},
-    {"BackPicture", PropertyType::kByteSet},   {"BackPictureMode", PropertyType::kInt},
-    {"GradientMode", PropertyType::kInt},      {"GradientColour1", PropertyType::kInt},
-    {"GradientColour2", PropertyType::kInt},   {"GradientColour3", PropertyType::kInt},
-    {"HorizontalAlign", PropertyType::kInt},   {"WordWrap", PropertyType::kLogical},
-    {"VerticalAlign", PropertyType::kInt},     {"DataSource", PropertyType::kText},
+    {"Caption", PropertyType::kText},        {"Effect", PropertyType::kInt},
+    {"Border", PropertyType::kInt},          {"FrameWidth", PropertyType::kInt},
+    {"FrameColour1", PropertyType::kInt},    {"FrameColour2", PropertyType::kInt},
+    {"FrameColour3", PropertyType::kInt},    {"Font", PropertyType::kFont},
+    {"TextColour", PropertyType::kInt},      {"BackColour", PropertyType::kInt},
+    {"BackPicture", PropertyType::kByteSet}, {"BackPictureMode", PropertyType::kInt},
+    {"GradientMode", PropertyType::kInt},    {"GradientColour1", PropertyType::kInt},
+    {"GradientColour2", PropertyType::kInt}, {"GradientColour3", PropertyType::kInt},
+    {"HorizontalAlign", PropertyType::kInt}, {"WordWrap", PropertyType::kLogical},
+    {"VerticalAlign", PropertyType::kInt},   {"DataSource", PropertyType::kText},
     {"DataColumn", PropertyType::kText},
 };
 

@@ -122,8 +122,8 @@ void LabelUnit::onPaint()
 
 LRESULT LabelUnit::onFeedback(WPARAM a, LPARAM b)
 {
-    EventAnswer answer = RaiseUnitEvent(windowId(), unitId(), kFeedbackEvent,
-                                        {static_cast<int32_t>(a), static_cast<int32_t>(b)});
+    EventAnswer answer =
+        RaiseUnitEvent(windowId(), unitId(), kFeedbackEvent, {static_cast<int32_t>(a), static_cast<int32_t>(b)});
     return answer.returned ? answer.value : 0;
 }
 

@@ -12,8 +12,8 @@ namespace rt::units {
 namespace {
 
 constexpr PropertyDescription kProperties[] = {
-    {"Border", PropertyType::kInt},   {"Vertical", PropertyType::kLogical}, {"Smooth", PropertyType::kLogical},
-    {"Minimum", PropertyType::kInt},  {"Maximum", PropertyType::kInt},      {"Position", PropertyType::kInt},
+    {"Border", PropertyType::kInt},  {"Vertical", PropertyType::kLogical}, {"Smooth", PropertyType::kLogical},
+    {"Minimum", PropertyType::kInt}, {"Maximum", PropertyType::kInt},      {"Position", PropertyType::kInt},
 };
 static_assert(std::size(kProperties) == kBarPropertyCount);
 
@@ -27,8 +27,8 @@ LiveUnit* CreateProcessBar(const UnitCreateArgs& args)
 constexpr uint32_t kProcessBarFlags = 0x04;
 
 const UnitKindDescription kProcessBarKindDescription{
-    kProcessBarKind, "进度条", "ProcessBar", kProcessBarFlags, kProperties, kBarPropertyCount,
-    CreateProcessBar, nullptr,
+    kProcessBarKind, "进度条",          "ProcessBar",     kProcessBarFlags,
+    kProperties,     kBarPropertyCount, CreateProcessBar, nullptr,
 };
 
 }  // namespace

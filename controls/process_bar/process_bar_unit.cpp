@@ -37,8 +37,8 @@ bool ProcessBarUnit::createControl(const UnitCreateArgs& args)
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | args.style;
     style |= (options_.Vertical ? PBS_VERTICAL : 0) | (options_.Smooth ? PBS_SMOOTH : 0);
     HWND control = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, args.left, args.top, args.width, args.height,
-                              args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
-                              GetModuleHandleW(nullptr), nullptr);
+                                   args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
+                                   GetModuleHandleW(nullptr), nullptr);
     if (!control) {
         return false;
     }

@@ -18,7 +18,6 @@ public:
     PropertyValue getProperty(int number) override;
     std::vector<uint8_t> serialise() override;
 
-
 private:
     ProcessBarUnit(const UnitCreateArgs& args, ProcessBarOptions options);
 

@@ -8,11 +8,11 @@
 namespace pictures {
 
 enum ConversionResult : int32_t {
-    kConverted = 1,           // the destination was written
-    kSourceMissing = -1,      // the source file does not exist
-    kSourceUnreadable = -3,   // no reader accepted the source, or the accepting reader failed
-    kWriteFailed = -4,        // the JPEG could not be written; the destination is as it was
-    kBadArguments = -7,       // a missing file name, quality outside 1..100, smoothing outside 0..100
+    kConverted = 1,          // the destination was written
+    kSourceMissing = -1,     // the source file does not exist
+    kSourceUnreadable = -3,  // no reader accepted the source, or the accepting reader failed
+    kWriteFailed = -4,       // the JPEG could not be written; the destination is as it was
+    kBadArguments = -7,      // a missing file name, quality outside 1..100, smoothing outside 0..100
 };
 
 // Source and destination are GBK paths (null is the empty text) and may name the same file.

@@ -34,10 +34,10 @@ struct VirtualArray {
     VirtualArray* next;
     int pool;
     bool preZero;
-    bool blocks;         // of coefficient blocks, else of samples
-    JDIMENSION perRow;   // samples or blocks
+    bool blocks;        // of coefficient blocks, else of samples
+    JDIMENSION perRow;  // samples or blocks
     JDIMENSION rows;
-    void* rowPointers;   // JSAMPARRAY or JBLOCKARRAY once realised
+    void* rowPointers;  // JSAMPARRAY or JBLOCKARRAY once realised
 };
 
 }  // namespace
@@ -203,14 +203,12 @@ void* AccessArray(j_common_ptr object, VirtualArray* array, JDIMENSION first, JD
     return static_cast<void**>(array->rowPointers) + first;
 }
 
-JSAMPARRAY AccessSampleArray(j_common_ptr object, jvirt_sarray_ptr array, JDIMENSION first, JDIMENSION count,
-                             boolean)
+JSAMPARRAY AccessSampleArray(j_common_ptr object, jvirt_sarray_ptr array, JDIMENSION first, JDIMENSION count, boolean)
 {
     return static_cast<JSAMPARRAY>(AccessArray(object, reinterpret_cast<VirtualArray*>(array), first, count));
 }
 
-JBLOCKARRAY AccessBlockArray(j_common_ptr object, jvirt_barray_ptr array, JDIMENSION first, JDIMENSION count,
-                             boolean)
+JBLOCKARRAY AccessBlockArray(j_common_ptr object, jvirt_barray_ptr array, JDIMENSION first, JDIMENSION count, boolean)
 {
     return static_cast<JBLOCKARRAY>(AccessArray(object, reinterpret_cast<VirtualArray*>(array), first, count));
 }

@@ -16,8 +16,8 @@ OwnedIcon CreateIconFromImage(std::span<const uint8_t> image, const IconImageInf
     // The calls take a non-const pointer but only read the data.
     auto* bits = const_cast<PBYTE>(image.data());
     auto size = static_cast<DWORD>(image.size());
-    HICON icon = CreateIconFromResourceEx(bits, size, TRUE, kIconFormatVersion, info.width, info.height,
-                                          LR_DEFAULTCOLOR);
+    HICON icon =
+        CreateIconFromResourceEx(bits, size, TRUE, kIconFormatVersion, info.width, info.height, LR_DEFAULTCOLOR);
     if (!icon && info.bitCount != 16) icon = CreateIconFromResource(bits, size, TRUE, kIconFormatVersion);
     return OwnedIcon(icon);
 }

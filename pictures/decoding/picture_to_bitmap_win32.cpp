@@ -37,7 +37,8 @@ rt::UniqueBitmap PictureToBitmap(const void* bytes, std::ptrdiff_t length)
 int64_t PictureToBitmapService(uintptr_t bytes, uintptr_t length)
 {
     if (!bytes || length > static_cast<uintptr_t>(PTRDIFF_MAX)) return 0;
-    rt::UniqueBitmap bitmap = PictureToBitmap(reinterpret_cast<const void*>(bytes), static_cast<std::ptrdiff_t>(length));
+    rt::UniqueBitmap bitmap =
+        PictureToBitmap(reinterpret_cast<const void*>(bytes), static_cast<std::ptrdiff_t>(length));
     return static_cast<int64_t>(reinterpret_cast<uintptr_t>(bitmap.release()));
 }
 

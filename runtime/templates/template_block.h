@@ -46,10 +46,10 @@ struct UnitRect {
 
 // The body of every unit record except menu items.
 struct PlacedUnit {
-    uint32_t storedObjectSlot = 0;  // 0 in storage; the live object is kept in WindowTemplate
-    UnitRect rect;                  // relative to the container's client area
-    uint32_t storedCursorSlot = 0;  // 0 in storage; the live cursor is kept in WindowTemplate
-    uint32_t container = 0;         // id of the container unit, 0 for the window
+    uint32_t storedObjectSlot = 0;   // 0 in storage; the live object is kept in WindowTemplate
+    UnitRect rect;                   // relative to the container's client area
+    uint32_t storedCursorSlot = 0;   // 0 in storage; the live cursor is kept in WindowTemplate
+    uint32_t container = 0;          // id of the container unit, 0 for the window
     std::vector<uint32_t> children;  // ids of the units inside; a 0 separates pages
     std::vector<uint8_t> mousePointer;
     std::string tag;

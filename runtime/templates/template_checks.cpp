@@ -26,9 +26,8 @@ public:
 
     bool unique() const
     {
-        return std::adjacent_find(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
-                   return a.first == b.first;
-               }) == entries_.end();
+        return std::adjacent_find(entries_.begin(), entries_.end(),
+                                  [](const auto& a, const auto& b) { return a.first == b.first; }) == entries_.end();
     }
 
     size_t find(uint32_t id) const

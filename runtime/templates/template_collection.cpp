@@ -10,10 +10,7 @@ WindowTemplate::WindowTemplate(uint32_t windowId, std::vector<UnitRecord> units)
 {
 }
 
-UnitRecord* WindowTemplate::unitAt(size_t position)
-{
-    return position < units_.size() ? &units_[position] : nullptr;
-}
+UnitRecord* WindowTemplate::unitAt(size_t position) { return position < units_.size() ? &units_[position] : nullptr; }
 
 UnitRecord* WindowTemplate::findUnit(uint32_t unitId)
 {

@@ -11,7 +11,7 @@ enum class IdClass : uint8_t {
     kWindowUnit = 0x06,  // the window's own unit, always unit 0 of its template
     kUnit = 0x16,        // a unit placed on a window
     kMenuItem = 0x26,
-    kSecondId = 0x19,    // stored with each window record, not used at run time
+    kSecondId = 0x19,  // stored with each window record, not used at run time
 };
 
 constexpr bool IsValidId(uint32_t id) { return (id & 0xffffff) != 0 && (id & 0x0f000000) != 0; }

@@ -7,10 +7,7 @@ namespace rt {
 
 namespace {
 
-int32_t ReadInt(const uint8_t* p)
-{
-    return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24);
-}
+int32_t ReadInt(const uint8_t* p) { return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24); }
 
 void WriteInt(uint8_t* p, int32_t value)
 {

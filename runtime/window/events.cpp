@@ -40,8 +40,8 @@ const ApplicationSub* FindHandler(uint32_t windowId, uint32_t unitId, int32_t ev
 
 // Runs the handler with the event source recorded, restoring the outer source afterwards (a
 // handler may raise further events).
-bool CallHandler(uint32_t windowId, uint32_t unitId, int32_t event, const int32_t* words, int count,
-                 int32_t& returned, int32_t& value)
+bool CallHandler(uint32_t windowId, uint32_t unitId, int32_t event, const int32_t* words, int count, int32_t& returned,
+                 int32_t& value)
 {
     if (!App().eventsAllowed()) {
         return false;
@@ -89,8 +89,7 @@ int EventWordsOf(const ValueTriple& value, int32_t* words)
 bool RaiseEvent(EventRecord& record)
 {
     int count = record.argCount < 0 ? 0 : (record.argCount > kMaxArgs ? kMaxArgs : record.argCount);
-    return CallHandler(record.windowId, record.unitId, record.event, record.args, count, record.returned,
-                       record.value);
+    return CallHandler(record.windowId, record.unitId, record.event, record.args, count, record.returned, record.value);
 }
 
 bool RaiseEventTriples(EventTriplesRecord& record)
@@ -101,8 +100,7 @@ bool RaiseEventTriples(EventTriplesRecord& record)
     for (int i = 0; i < count && record.args; ++i) {
         wordCount += EventWordsOf(record.args[i], words + wordCount);
     }
-    return CallHandler(record.windowId, record.unitId, record.event, words, wordCount, record.returned,
-                       record.value);
+    return CallHandler(record.windowId, record.unitId, record.event, words, wordCount, record.returned, record.value);
 }
 
 EventAnswer RaiseUnitEvent(uint32_t windowId, uint32_t unitId, int32_t event, std::initializer_list<int32_t> args)

@@ -26,7 +26,8 @@ void RegisterIdleEntry(const IdleEntry& entry) { Entries().push_back(entry); }
 
 void RemoveIdleEntries(HWND window, IdleRoutine routine)
 {
-    std::erase_if(Entries(), [&](const IdleEntry& e) { return e.window == window && (!routine || e.routine == routine); });
+    std::erase_if(Entries(),
+                  [&](const IdleEntry& e) { return e.window == window && (!routine || e.routine == routine); });
 }
 
 void RunIdleList()

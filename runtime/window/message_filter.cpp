@@ -231,13 +231,20 @@ POINT PointInUnit(const MSG& message, HWND unit)
 std::optional<int32_t> MouseEventOf(UINT message)
 {
     switch (message) {
-    case WM_LBUTTONDOWN: return kEventLeftDown;
-    case WM_LBUTTONUP: return kEventLeftUp;
-    case WM_LBUTTONDBLCLK: return kEventLeftDoubleClick;
-    case WM_RBUTTONDOWN: return kEventRightDown;
-    case WM_RBUTTONUP: return kEventRightUp;
-    case WM_MOUSEMOVE: return kEventMouseMove;
-    default: return std::nullopt;
+    case WM_LBUTTONDOWN:
+        return kEventLeftDown;
+    case WM_LBUTTONUP:
+        return kEventLeftUp;
+    case WM_LBUTTONDBLCLK:
+        return kEventLeftDoubleClick;
+    case WM_RBUTTONDOWN:
+        return kEventRightDown;
+    case WM_RBUTTONUP:
+        return kEventRightUp;
+    case WM_MOUSEMOVE:
+        return kEventMouseMove;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -157,7 +157,10 @@ void TakeLiveRect(PlacedUnit& placed, HWND control)
     placed.rect = {live.left, live.top, live.right - live.left, live.bottom - live.top};
 }
 
-void SetFlag(PlacedUnit& placed, uint32_t flag, bool on) { placed.flags = on ? placed.flags | flag : placed.flags & ~flag; }
+void SetFlag(PlacedUnit& placed, uint32_t flag, bool on)
+{
+    placed.flags = on ? placed.flags | flag : placed.flags & ~flag;
+}
 
 void WriteVisible(Target& target, bool visible)
 {
@@ -188,8 +191,8 @@ void WriteMousePointer(Target& target, uintptr_t low)
     }
 }
 
-void WriteKindProperty(WindowTemplate* window, size_t position, LiveUnit& unit, uint32_t kind, int number,
-                       int subIndex, uintptr_t low)
+void WriteKindProperty(WindowTemplate* window, size_t position, LiveUnit& unit, uint32_t kind, int number, int subIndex,
+                       uintptr_t low)
 {
     const PropertyDescription* property = KindProperty(kind, number);
     if (!property) {
@@ -254,8 +257,8 @@ void WriteOnWindowThread(uint32_t windowId, uint32_t unitId, int index, int subI
     if (!target.unit || index < kFirstKindProperty) {
         ReportRuntimeError(messages::kWindowNotLoaded, 0);
     }
-    WriteKindProperty(target.window, target.position, *target.unit, target.record->kind,
-                      index - kFirstKindProperty, subIndex, low);
+    WriteKindProperty(target.window, target.position, *target.unit, target.record->kind, index - kFirstKindProperty,
+                      subIndex, low);
 }
 
 // A kind property of a unit whose window is not loaded: for a worker, the window was closed
@@ -263,7 +266,7 @@ void WriteOnWindowThread(uint32_t windowId, uint32_t unitId, int index, int subI
 bool KindPropertyOfClosedWindow(uint32_t windowId, uint32_t unitId, int index)
 {
     WindowTemplate* window = ProgramTemplates().findWindow(windowId);
-    std::optional<size_t> position = !window ? std::nullopt
+    std::optional<size_t> position = !window  ? std::nullopt
                                      : unitId ? window->findUnitPosition(unitId)
                                               : std::optional<size_t>(0);
     return index >= kFirstKindProperty && position && *position < window->unitCount() &&

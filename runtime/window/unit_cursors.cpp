@@ -14,9 +14,21 @@ constexpr int kHandCursorResource = 1032;
 
 // The system cursor number of each public code; 0 is the default cursor.
 constexpr uint32_t kSystemCursors[] = {
-    0,     32512 /* arrow */,    32515 /* cross */,  32513 /* I-beam */,     32514 /* wait */,
-    32651 /* help */, 32650 /* app starting */, 32648 /* no */, 32646 /* size all */, 32643 /* NE-SW */,
-    32645 /* N-S */,  32642 /* NW-SE */, 32644 /* W-E */, 32516 /* up arrow */, 32649 /* hand */,
+    0,
+    32512 /* arrow */,
+    32515 /* cross */,
+    32513 /* I-beam */,
+    32514 /* wait */,
+    32651 /* help */,
+    32650 /* app starting */,
+    32648 /* no */,
+    32646 /* size all */,
+    32643 /* NE-SW */,
+    32645 /* N-S */,
+    32642 /* NW-SE */,
+    32644 /* W-E */,
+    32516 /* up arrow */,
+    32649 /* hand */,
 };
 constexpr uint32_t kPublicCodeCount = sizeof kSystemCursors / sizeof kSystemCursors[0];
 constexpr uint32_t kHandSystemCursor = 32649;
@@ -56,8 +68,8 @@ UniqueCursor CursorFromFileBytes(const uint8_t* data, size_t length)
     std::vector<uint8_t> image(4 + size);
     std::memcpy(image.data(), data + 10, 4);  // hot spot x, y of the first entry
     std::memcpy(image.data() + 4, data + offset, size);
-    return UniqueCursor(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), FALSE, 0x00030000,
-                                                 0, 0, LR_DEFAULTSIZE));
+    return UniqueCursor(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), FALSE, 0x00030000, 0,
+                                                 0, LR_DEFAULTSIZE));
 }
 
 std::unique_ptr<UnitCursor> OwnedCursor(UniqueCursor cursor)

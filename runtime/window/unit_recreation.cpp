@@ -97,7 +97,8 @@ bool RecreateUnit(WindowTemplate& window, size_t position)
     args.parent = placement.parent ? placement.parent : top->handle();
     args.propertyData = placed.propertyData.data();
     args.propertyLength = placed.propertyData.size();
-    args.style = ((placed.flags & kUnitDisabled) ? WS_DISABLED : 0) | ((placed.flags & kUnitTakesFocus) ? WS_TABSTOP : 0);
+    args.style =
+        ((placed.flags & kUnitDisabled) ? WS_DISABLED : 0) | ((placed.flags & kUnitTakesFocus) ? WS_TABSTOP : 0);
     args.controlId = placement.controlId;
     args.left = placement.parent ? placement.rect.left : placed.rect.left;
     args.top = placement.parent ? placement.rect.top : placed.rect.top;

@@ -30,10 +30,7 @@ HWND NotificationSource(UINT message, WPARAM, LPARAM lParam)
     }
 }
 
-void SetReflectionTarget(HWND helper, HWND unitControl)
-{
-    SetPropW(helper, kReflectionTargetProperty, unitControl);
-}
+void SetReflectionTarget(HWND helper, HWND unitControl) { SetPropW(helper, kReflectionTargetProperty, unitControl); }
 
 bool ReflectToUnit(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {

@@ -57,7 +57,8 @@ UnitCreateArgs ArgsFor(const UnitRecord& record, uint32_t windowId, HWND parent,
     args.parent = parent;
     args.propertyData = placed.propertyData.data();
     args.propertyLength = placed.propertyData.size();
-    args.style = ((placed.flags & kUnitDisabled) ? WS_DISABLED : 0) | ((placed.flags & kUnitTakesFocus) ? WS_TABSTOP : 0);
+    args.style =
+        ((placed.flags & kUnitDisabled) ? WS_DISABLED : 0) | ((placed.flags & kUnitTakesFocus) ? WS_TABSTOP : 0);
     args.controlId = controlId;
     args.left = placed.rect.left;
     args.top = placed.rect.top;
@@ -165,7 +166,8 @@ void ArrangeUnits(WindowTemplate& window, HWND top)
         if (!unit || !unit->handle()) {
             continue;
         }
-        bool shown = (record.placed().flags & kUnitVisible) && !laterPages.count(record.id) && !IsInvisibleKind(record.kind);
+        bool shown =
+            (record.placed().flags & kUnitVisible) && !laterPages.count(record.id) && !IsInvisibleKind(record.kind);
         ShowWindow(unit->handle(), shown ? SW_SHOWNA : SW_HIDE);
     }
 }
@@ -199,7 +201,8 @@ void ShowLoadedWindow(WindowUnit& unit)
     HWND focus = GetFocus();
     if (std::optional<UnitLocation> holder = focus ? FindUnitByHandle(focus) : std::nullopt) {
         if (holder->unit->windowId() == unit.windowId()) {
-            RaiseUnitEvent(holder->window->windowId(), holder->position == 0 ? 0 : holder->unit->unitId(), kEventGotFocus);
+            RaiseUnitEvent(holder->window->windowId(), holder->position == 0 ? 0 : holder->unit->unitId(),
+                           kEventGotFocus);
         }
     }
 }

@@ -236,8 +236,8 @@ UniqueIcon IconFromIcoBytes(const uint8_t* data, size_t length, int width, int h
     }
     size_t entry = 6 + 16 * static_cast<size_t>(bestEntry);
     std::vector<uint8_t> image(data + u32(entry + 12), data + u32(entry + 12) + u32(entry + 8));
-    return UniqueIcon(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x00030000,
-                                               width, height, LR_DEFAULTCOLOR));
+    return UniqueIcon(CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x00030000, width,
+                                               height, LR_DEFAULTCOLOR));
 }
 
 }  // namespace rt

@@ -4,6 +4,8 @@
 
 namespace rt {
 
+// Each outline's points stay on one line.
+// clang-format off
 const uint16_t kWindowOutlines[] = {
     // triangle
     0x4000, 0x0000, 0x776c, 0x5fff, 0x0893, 0x5fff,
@@ -114,6 +116,7 @@ const uint16_t kWindowOutlines[] = {
     0x2ccc, 0x7fff, 0x2ccc, 0x2ccc, 0x0000, 0x2ccc,
     0xffff,
 };
+// clang-format on
 
 const size_t kWindowOutlinesLength = sizeof kWindowOutlines / sizeof kWindowOutlines[0];
 

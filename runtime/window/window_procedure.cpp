@@ -110,7 +110,8 @@ LRESULT WindowUnit::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCACTIVATE:
         return DefWindowProcW(handle_, message, options_.KeepTitleActive ? TRUE : wParam, lParam);
     case WM_SETCURSOR:
-        if (HCURSOR cursor = LOWORD(lParam) == HTCLIENT ? UnitCursorAt(windowId(), reinterpret_cast<HWND>(wParam)) : nullptr) {
+        if (HCURSOR cursor =
+                LOWORD(lParam) == HTCLIENT ? UnitCursorAt(windowId(), reinterpret_cast<HWND>(wParam)) : nullptr) {
             SetCursor(cursor);
             return TRUE;
         }

@@ -23,18 +23,30 @@ constexpr DWORD kFrameStyleBits =
 constexpr DWORD kFrameExStyleBits = WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE;
 
 constexpr PropertyDescription kWindowProperties[kWindowPropertyCount] = {
-    {"Title", PropertyType::kText},         {"Border", PropertyType::kInt},
-    {"BackColour", PropertyType::kInt},     {"BackPicture", PropertyType::kByteSet},
-    {"BackPictureMode", PropertyType::kInt}, {"BackMusic", PropertyType::kByteSet},
-    {"PlayCount", PropertyType::kInt},      {"ControlBox", PropertyType::kLogical},
-    {"MaxButton", PropertyType::kLogical},  {"MinButton", PropertyType::kLogical},
-    {"StartPosition", PropertyType::kInt},  {"Movable", PropertyType::kLogical},
-    {"WindowIcon", PropertyType::kByteSet}, {"EnterMovesFocus", PropertyType::kLogical},
-    {"EscCloses", PropertyType::kLogical},  {"F1Help", PropertyType::kLogical},
-    {"HelpFile", PropertyType::kText},      {"HelpContext", PropertyType::kInt},
-    {"ShowInTaskbar", PropertyType::kLogical}, {"DragAnywhere", PropertyType::kLogical},
-    {"Shape", PropertyType::kInt},          {"AlwaysOnTop", PropertyType::kLogical},
-    {"KeepTitleActive", PropertyType::kLogical}, {"ClassName", PropertyType::kText},
+    {"Title", PropertyType::kText},
+    {"Border", PropertyType::kInt},
+    {"BackColour", PropertyType::kInt},
+    {"BackPicture", PropertyType::kByteSet},
+    {"BackPictureMode", PropertyType::kInt},
+    {"BackMusic", PropertyType::kByteSet},
+    {"PlayCount", PropertyType::kInt},
+    {"ControlBox", PropertyType::kLogical},
+    {"MaxButton", PropertyType::kLogical},
+    {"MinButton", PropertyType::kLogical},
+    {"StartPosition", PropertyType::kInt},
+    {"Movable", PropertyType::kLogical},
+    {"WindowIcon", PropertyType::kByteSet},
+    {"EnterMovesFocus", PropertyType::kLogical},
+    {"EscCloses", PropertyType::kLogical},
+    {"F1Help", PropertyType::kLogical},
+    {"HelpFile", PropertyType::kText},
+    {"HelpContext", PropertyType::kInt},
+    {"ShowInTaskbar", PropertyType::kLogical},
+    {"DragAnywhere", PropertyType::kLogical},
+    {"Shape", PropertyType::kInt},
+    {"AlwaysOnTop", PropertyType::kLogical},
+    {"KeepTitleActive", PropertyType::kLogical},
+    {"ClassName", PropertyType::kText},
 };
 
 HICON WindowIconFromData(const uint8_t* data, size_t length, bool big)
@@ -49,8 +61,8 @@ HICON WindowIconFromData(const uint8_t* data, size_t length, bool big)
 }
 
 const UnitKindDescription kWindowKind{
-    0x00010001, "窗口", "Window", kWindowKindFlags, kWindowProperties, kWindowPropertyCount,
-    CreateWindowUnit, WindowIconFromData,
+    0x00010001,           "窗口",           "Window",           kWindowKindFlags, kWindowProperties,
+    kWindowPropertyCount, CreateWindowUnit, WindowIconFromData,
 };
 
 int32_t Clamped(int32_t value, int32_t low, int32_t high) { return std::clamp(value, low, high); }
@@ -85,8 +97,9 @@ bool WindowUnit::setProperty(int number, const PropertyValue& value)
     case kWindowMaxButton:
     case kWindowMinButton: {
         bool on = value.number != 0;
-        (number == kWindowControlBox ? options_.ControlBox : number == kWindowMaxButton ? options_.MaxButton
-                                                                                        : options_.MinButton) = on;
+        (number == kWindowControlBox  ? options_.ControlBox
+         : number == kWindowMaxButton ? options_.MaxButton
+                                      : options_.MinButton) = on;
         applyFrameStyles();
         break;
     }
@@ -174,30 +187,77 @@ PropertyValue WindowUnit::getProperty(int number)
         value.text = GbkFromWide(text);
         break;
     }
-    case kWindowBorder: value.number = o.Border; break;
-    case kWindowBackColour: value.number = static_cast<int32_t>(o.BackColour); break;
-    case kWindowBackPicture: value.bytes = o.BackPicture; break;
-    case kWindowBackPictureMode: value.number = o.BackPictureMode; break;
-    case kWindowBackMusic: value.bytes = o.BackMusic; break;
-    case kWindowPlayCount: value.number = o.PlayCount; break;
-    case kWindowControlBox: value.number = o.ControlBox; break;
-    case kWindowMaxButton: value.number = o.MaxButton; break;
-    case kWindowMinButton: value.number = o.MinButton; break;
-    case kWindowStartPosition: value.number = IsIconic(handle_) ? 2 : IsZoomed(handle_) ? 3 : 0; break;
-    case kWindowMovable: value.number = o.Movable; break;
-    case kWindowIcon: value.bytes = o.WindowIcon; break;
-    case kWindowEnterMovesFocus: value.number = o.EnterMovesFocus; break;
-    case kWindowEscCloses: value.number = o.EscCloses; break;
-    case kWindowF1Help: value.number = o.F1Help; break;
-    case kWindowHelpFile: value.text = o.HelpFile; break;
-    case kWindowHelpContext: value.number = o.HelpContext; break;
-    case kWindowShowInTaskbar: value.number = o.ShowInTaskbar; break;
-    case kWindowDragAnywhere: value.number = o.DragAnywhere; break;
-    case kWindowShape: value.number = o.Shape; break;
-    case kWindowAlwaysOnTop: value.number = o.AlwaysOnTop; break;
-    case kWindowKeepTitleActive: value.number = o.KeepTitleActive; break;
-    case kWindowClassName: value.text = o.ClassName; break;
-    default: break;
+    case kWindowBorder:
+        value.number = o.Border;
+        break;
+    case kWindowBackColour:
+        value.number = static_cast<int32_t>(o.BackColour);
+        break;
+    case kWindowBackPicture:
+        value.bytes = o.BackPicture;
+        break;
+    case kWindowBackPictureMode:
+        value.number = o.BackPictureMode;
+        break;
+    case kWindowBackMusic:
+        value.bytes = o.BackMusic;
+        break;
+    case kWindowPlayCount:
+        value.number = o.PlayCount;
+        break;
+    case kWindowControlBox:
+        value.number = o.ControlBox;
+        break;
+    case kWindowMaxButton:
+        value.number = o.MaxButton;
+        break;
+    case kWindowMinButton:
+        value.number = o.MinButton;
+        break;
+    case kWindowStartPosition:
+        value.number = IsIconic(handle_) ? 2 : IsZoomed(handle_) ? 3 : 0;
+        break;
+    case kWindowMovable:
+        value.number = o.Movable;
+        break;
+    case kWindowIcon:
+        value.bytes = o.WindowIcon;
+        break;
+    case kWindowEnterMovesFocus:
+        value.number = o.EnterMovesFocus;
+        break;
+    case kWindowEscCloses:
+        value.number = o.EscCloses;
+        break;
+    case kWindowF1Help:
+        value.number = o.F1Help;
+        break;
+    case kWindowHelpFile:
+        value.text = o.HelpFile;
+        break;
+    case kWindowHelpContext:
+        value.number = o.HelpContext;
+        break;
+    case kWindowShowInTaskbar:
+        value.number = o.ShowInTaskbar;
+        break;
+    case kWindowDragAnywhere:
+        value.number = o.DragAnywhere;
+        break;
+    case kWindowShape:
+        value.number = o.Shape;
+        break;
+    case kWindowAlwaysOnTop:
+        value.number = o.AlwaysOnTop;
+        break;
+    case kWindowKeepTitleActive:
+        value.number = o.KeepTitleActive;
+        break;
+    case kWindowClassName:
+        value.text = o.ClassName;
+        break;
+    default:
+        break;
     }
     return value;
 }
@@ -228,10 +288,10 @@ void WindowUnit::applyIcons()
     HICON small = ApplicationIcon().small;
     if (!options_.WindowIcon.empty()) {
         const std::vector<uint8_t>& bytes = options_.WindowIcon;
-        icons_.big = IconFromIcoBytes(bytes.data(), bytes.size(), GetSystemMetrics(SM_CXICON),
-                                      GetSystemMetrics(SM_CYICON));
-        icons_.small = IconFromIcoBytes(bytes.data(), bytes.size(), GetSystemMetrics(SM_CXSMICON),
-                                        GetSystemMetrics(SM_CYSMICON));
+        icons_.big =
+            IconFromIcoBytes(bytes.data(), bytes.size(), GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+        icons_.small =
+            IconFromIcoBytes(bytes.data(), bytes.size(), GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
         if (icons_.big) {
             big = icons_.big.get();
         }

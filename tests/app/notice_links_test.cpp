@@ -22,8 +22,9 @@ std::vector<std::string> Captions(const std::vector<NoticeLink>& links)
 
 TEST(NoticeLinks, TheFirstThreeLinesGiveThreeLinks)
 {
-    const std::string notice = "A|http://a.example/1\r\nB|https://b.example/2|more\r\nC|http://c.example\r\n"
-                               "D|http://d.example\r\n";
+    const std::string notice =
+        "A|http://a.example/1\r\nB|https://b.example/2|more\r\nC|http://c.example\r\n"
+        "D|http://d.example\r\n";
     EXPECT_EQ(Captions(app::NoticeLinks(notice)),
               (std::vector<std::string>{"A=http://a.example/1", "B=https://b.example/2", "C=http://c.example"}));
     std::string withoutLastBreak = "A|http://a\r\nB|http://b\r\nC|http://c";
@@ -60,12 +61,13 @@ TEST(NoticeLinks, ACaptionKeepsADoubleByteCharacterWhoseSecondByteIsTheBar)
 
 TEST(NoticeLinks, OnlyPlainWebAddressesMayReachTheShell)
 {
-    for (const char* good : {"http://a.example", "https://a.example/x?y=1#z", "HTTP://A.EXAMPLE/", "http://127.0.0.1:8080/p"}) {
+    for (const char* good :
+         {"http://a.example", "https://a.example/x?y=1#z", "HTTP://A.EXAMPLE/", "http://127.0.0.1:8080/p"}) {
         EXPECT_TRUE(app::IsWebAddress(good)) << good;
     }
     for (const char* bad : {"", "http://", "http:///x", "https://?q", "file:///C:/Windows/calc.exe", "C:\\calc.exe",
-                            "\\\\server\\share\\run.exe", "mailto:a@b", "javascript:alert(1)", "ftp://a",
-                            "http://a b", "http://a\"b", "http://a'b", "http://a\tb", "http://a\x7f", "http://a\\b",
+                            "\\\\server\\share\\run.exe", "mailto:a@b", "javascript:alert(1)", "ftp://a", "http://a b",
+                            "http://a\"b", "http://a'b", "http://a\tb", "http://a\x7f", "http://a\\b",
                             "http://a\" --new-window \"file:///C:/x", " http://a", "http://a<b>"}) {
         EXPECT_FALSE(app::IsWebAddress(bad)) << bad;
     }
@@ -82,9 +84,9 @@ TEST(NoticeHost, TheHostKeyOfTheNoticeSection)
 
 TEST(NoticeHost, AHostThatIsNoPlainNameIsNotUsed)
 {
-    for (const char* bad : {"[notice]\nhost=", "[notice]\nhost=a/b", "[notice]\nhost=a b", "[notice]\nhost=a:",
-                            "[notice]\nhost=a:0", "[notice]\nhost=a:70000", "[notice]\nhost=a:1:2",
-                            "[notice]\nhost=user@a"}) {
+    for (const char* bad :
+         {"[notice]\nhost=", "[notice]\nhost=a/b", "[notice]\nhost=a b", "[notice]\nhost=a:", "[notice]\nhost=a:0",
+          "[notice]\nhost=a:70000", "[notice]\nhost=a:1:2", "[notice]\nhost=user@a"}) {
         EXPECT_EQ(app::NoticeHostOf(bad), "") << bad;
     }
 }

@@ -86,8 +86,8 @@ void WritePicture(const fs::path& folder, const fs::path& jpeg)
 // A whole piece: a JPEG from its start to its end marker that decodes at the piece's size.
 bool IsWholePiece(const std::string& bytes)
 {
-    bool marked = bytes.size() > 4 && bytes.compare(0, 2, "\xFF\xD8") == 0 &&
-                  bytes.compare(bytes.size() - 2, 2, "\xFF\xD9") == 0;
+    bool marked =
+        bytes.size() > 4 && bytes.compare(0, 2, "\xFF\xD8") == 0 && bytes.compare(bytes.size() - 2, 2, "\xFF\xD9") == 0;
     pictures::OwnedPicture picture =
         marked ? pictures::DecodePictureBytes(bytes.data(), static_cast<std::ptrdiff_t>(bytes.size())) : nullptr;
     return picture && picture->width == kPictureWidth / kColumns && picture->height == kPictureHeight / kRows;

@@ -79,8 +79,9 @@ void WriteGradientBmp(const fs::path& path, int width, int height)
 class FolderWatch {
 public:
     explicit FolderWatch(const fs::path& folder)
-        : folder_(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr)),
+        : folder_(CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr)),
           stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           armed_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
           thread_([this] { watch(); })

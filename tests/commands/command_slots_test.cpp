@@ -16,13 +16,14 @@ void AnswerSeven(rt::ValueTriple* result, int argCount, rt::ValueTriple* args)
 TEST(CommandSlots, OnlyUnitMethodsForward)
 {
     const CoreCommand forwarded[] = {
-        CoreCommand::kOpenLink,      CoreCommand::kClear,          CoreCommand::kDrawPicture,
-        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,  CoreCommand::kPictureHeight,
-        CoreCommand::kShow,          CoreCommand::kCopy,           CoreCommand::kRaiseFeedback,
+        CoreCommand::kOpenLink,       CoreCommand::kClear,        CoreCommand::kDrawPicture,
+        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth, CoreCommand::kPictureHeight,
+        CoreCommand::kShow,           CoreCommand::kCopy,         CoreCommand::kRaiseFeedback,
         CoreCommand::kDrawLine,
     };
     int count = 0;
-    for (int i = 0; i < rt::commands::kCoreCommandCount; ++i) count += rt::commands::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
+    for (int i = 0; i < rt::commands::kCoreCommandCount; ++i)
+        count += rt::commands::IsForwardedCommand(CoreCommand(i)) ? 1 : 0;
     EXPECT_EQ(count, 10);
     for (CoreCommand command : forwarded) EXPECT_TRUE(rt::commands::IsForwardedCommand(command));
     EXPECT_FALSE(rt::commands::RegisterCommandRoutine(CoreCommand::kToText, AnswerSeven));

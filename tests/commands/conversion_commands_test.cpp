@@ -152,7 +152,9 @@ TEST(ToNumber, ReadsFullWidthCharactersAsTheirSingleByteForms)
         {"５", 5},
         {"１２．５", 12.5},
         {"－３", -3},
-        {"\xA1\xA1" "7", 7},
+        {"\xA1\xA1"
+         "7",
+         7},
         {"１２abc", 12},
         {"１e２", 100},
         // 0xB0 0xA3 is one character: its second byte is not the lead of a full-width digit.
@@ -192,7 +194,10 @@ TEST(ToNumber, GivesOtherTypesTheirValue)
     EXPECT_EQ(Call(rt::commands::ToNumberCommand, {rt::MakeInt(3)}).type(), rt::kDouble);
 }
 
-std::vector<uint8_t> ToByteSet(const rt::ValueTriple& value) { return Call(rt::commands::ToByteSetCommand, {value}).bytes(); }
+std::vector<uint8_t> ToByteSet(const rt::ValueTriple& value)
+{
+    return Call(rt::commands::ToByteSetCommand, {value}).bytes();
+}
 
 TEST(ToByteSet, GivesTextBytesBinaryValuesAndCopies)
 {

@@ -28,16 +28,19 @@ TEST(CoreTable, HoldsTheThirtySixCommandsInTableOrder)
         rt::CommandRoutine routine;
     };
     const Entry plain[] = {
-        {2, rt::commands::DeleteFileCommand},       {3, rt::commands::RunDirectoryCommand},    {4, rt::commands::FileExistsCommand},
-        {5, rt::commands::WriteFileCommand},        {6, rt::commands::ToTextCommand},          {7, rt::commands::SplitTextCommand},
-        {8, rt::commands::LoadWindowCommand},       {9, rt::commands::DestroyWindowCommand},   {10, rt::commands::ScreenWidthCommand},
-        {11, rt::commands::ScreenHeightCommand},
-        {12, rt::commands::RightTextCommand},       {13, rt::commands::ReadFileCommand},       {14, rt::commands::LoadPictureCommand},
-        {15, rt::commands::ToNumberCommand},        {21, rt::commands::FindTextReverseCommand}, {22, rt::commands::LeftTextCommand},
-        {23, rt::commands::ToByteSetCommand},       {24, rt::commands::OpenFileCommand},       {25, rt::commands::WriteTextToFileCommand},
-        {26, rt::commands::ProcessEventsCommand},   {27, rt::commands::SleepCommand},          {28, rt::commands::MessageBoxCommand},
-        {29, rt::commands::UnloadPictureCommand},   {30, rt::commands::IntegerPartCommand},    {31, rt::commands::AbsoluteValueCommand},
-        {35, rt::commands::CloseFileCommand},
+        {2, rt::commands::DeleteFileCommand},       {3, rt::commands::RunDirectoryCommand},
+        {4, rt::commands::FileExistsCommand},       {5, rt::commands::WriteFileCommand},
+        {6, rt::commands::ToTextCommand},           {7, rt::commands::SplitTextCommand},
+        {8, rt::commands::LoadWindowCommand},       {9, rt::commands::DestroyWindowCommand},
+        {10, rt::commands::ScreenWidthCommand},     {11, rt::commands::ScreenHeightCommand},
+        {12, rt::commands::RightTextCommand},       {13, rt::commands::ReadFileCommand},
+        {14, rt::commands::LoadPictureCommand},     {15, rt::commands::ToNumberCommand},
+        {21, rt::commands::FindTextReverseCommand}, {22, rt::commands::LeftTextCommand},
+        {23, rt::commands::ToByteSetCommand},       {24, rt::commands::OpenFileCommand},
+        {25, rt::commands::WriteTextToFileCommand}, {26, rt::commands::ProcessEventsCommand},
+        {27, rt::commands::SleepCommand},           {28, rt::commands::MessageBoxCommand},
+        {29, rt::commands::UnloadPictureCommand},   {30, rt::commands::IntegerPartCommand},
+        {31, rt::commands::AbsoluteValueCommand},   {35, rt::commands::CloseFileCommand},
     };
     for (const Entry& entry : plain) {
         SCOPED_TRACE(entry.index);
@@ -51,9 +54,9 @@ TEST(CoreTable, HoldsTheThirtySixCommandsInTableOrder)
 TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
 {
     const CoreCommand methods[] = {
-        CoreCommand::kOpenLink,      CoreCommand::kClear,          CoreCommand::kDrawPicture,
-        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth,  CoreCommand::kPictureHeight,
-        CoreCommand::kShow,          CoreCommand::kCopy,           CoreCommand::kRaiseFeedback,
+        CoreCommand::kOpenLink,       CoreCommand::kClear,        CoreCommand::kDrawPicture,
+        CoreCommand::kGetPictureData, CoreCommand::kPictureWidth, CoreCommand::kPictureHeight,
+        CoreCommand::kShow,           CoreCommand::kCopy,         CoreCommand::kRaiseFeedback,
         CoreCommand::kDrawLine,
     };
     static int called = -1;
@@ -62,10 +65,11 @@ TEST(CoreTable, MethodEntriesForwardToTheirOwnRegisteredRoutine)
         rt::CommandRoutine entry = rt::commands::CoreCommandRoutine(method);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(test::Call(entry, {}).type(), rt::kOmitted);
-        ASSERT_TRUE(rt::commands::RegisterCommandRoutine(method, [](rt::ValueTriple* result, int, rt::ValueTriple* args) {
-            called = static_cast<int>(args[0].low);
-            *result = rt::MakeInt(1);
-        }));
+        ASSERT_TRUE(
+            rt::commands::RegisterCommandRoutine(method, [](rt::ValueTriple* result, int, rt::ValueTriple* args) {
+                called = static_cast<int>(args[0].low);
+                *result = rt::MakeInt(1);
+            }));
         EXPECT_EQ(test::Call(entry, {rt::MakeInt(static_cast<int>(method))}).integer(), 1);
         EXPECT_EQ(called, static_cast<int>(method));
         rt::commands::RegisterCommandRoutine(method, nullptr);

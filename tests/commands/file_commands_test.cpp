@@ -24,8 +24,8 @@ TEST_F(FileCommandsTest, WriteFileWritesEveryNonEmptyByteSetInOrder)
 {
     std::string path = scratch.Path("图片.bin");
     test::ByteSetArg first(std::string("ab")), empty{std::string()}, second(std::string("cd"));
-    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), first.triple(), empty.triple(), rt::MakeInt(7),
-                                            second.triple()})
+    EXPECT_TRUE(Call(rt::commands::WriteFileCommand,
+                     {Text(path), first.triple(), empty.triple(), rt::MakeInt(7), second.triple()})
                     .logical());
     EXPECT_EQ(test::ReadBytes(path), "abcd");
 }
@@ -42,7 +42,8 @@ TEST_F(FileCommandsTest, WriteFileOverALongerFileLeavesExactlyTheNewBytes)
 TEST_F(FileCommandsTest, WriteFileWithOnlyAnEmptyByteSetCreatesAnEmptyFile)
 {
     std::string path = scratch.Path("empty.bin");
-    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_TRUE(
+        Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
     EXPECT_TRUE(test::Exists(path));
     EXPECT_EQ(test::ReadBytes(path), "");
 }

@@ -57,9 +57,9 @@ TEST_F(OpenFilesTest, AccessCodesCreateTruncateOrKeep)
         std::string after;  // the file's bytes after writing "ab" at the start
     };
     const Case cases[] = {
-        {1, true, true, "old!"},  {1, false, false, ""},  {2, true, true, "abd!"}, {2, false, false, ""},
-        {3, true, true, "abd!"},  {4, true, true, "ab"},  {4, false, true, "ab"},  {5, true, true, "abd!"},
-        {5, false, true, "ab"},   {6, true, true, "abd!"}, {6, false, true, "ab"},
+        {1, true, true, "old!"}, {1, false, false, ""},   {2, true, true, "abd!"}, {2, false, false, ""},
+        {3, true, true, "abd!"}, {4, true, true, "ab"},   {4, false, true, "ab"},  {5, true, true, "abd!"},
+        {5, false, true, "ab"},  {6, true, true, "abd!"}, {6, false, true, "ab"},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -85,7 +85,8 @@ TEST_F(OpenFilesTest, AClosedFileCanBeEmptiedAndOpenedAgain)
     int32_t file = Open(path);
     ASSERT_GT(file, 0);
     EXPECT_TRUE(Write(file, {Text("first")}));
-    EXPECT_FALSE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_FALSE(
+        Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
 
     rt::ValueTriple result{};
     rt::ValueTriple number = rt::MakeInt(file);
@@ -96,7 +97,8 @@ TEST_F(OpenFilesTest, AClosedFileCanBeEmptiedAndOpenedAgain)
     EXPECT_FALSE(result.low != 0);
     EXPECT_EQ(test::ReadBytes(path), "first");
 
-    EXPECT_TRUE(Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
+    EXPECT_TRUE(
+        Call(rt::commands::WriteFileCommand, {Text(path), rt::MakePointerValue(nullptr, rt::kByteSet)}).logical());
     int32_t again = Open(path);
     EXPECT_GT(again, 0);
     EXPECT_TRUE(Write(again, {Text("second")}));
@@ -148,12 +150,22 @@ TEST_F(OpenFilesTest, WriteTextToFileWritesTextFormsWithoutSeparators)
     test::ByteSetArg skipped(std::string("no"));
     rt::ValueTriple date = rt::MakeDouble(2.0);
     date.type = rt::kDateTime;
-    EXPECT_TRUE(Write(file, {Text("名="), rt::MakeInt(-12), Text(""), {200, 0, rt::kByte}, rt::MakeLong(1LL << 40),
-                             test::Double(2.5), rt::MakeFloat(0.1f), rt::MakeLogical(true), date, skipped.triple(),
+    EXPECT_TRUE(Write(file, {Text("名="),
+                             rt::MakeInt(-12),
+                             Text(""),
+                             {200, 0, rt::kByte},
+                             rt::MakeLong(1LL << 40),
+                             test::Double(2.5),
+                             rt::MakeFloat(0.1f),
+                             rt::MakeLogical(true),
+                             date,
+                             skipped.triple(),
                              Text("\r\n")}));
     EXPECT_TRUE(Write(file, {Text("end")}));
     rt::commands::CloseAllOpenFiles();
-    EXPECT_EQ(test::ReadBytes(path), "名=-122001099511627776" "2.50.1真1900年1月1日\r\nend");
+    EXPECT_EQ(test::ReadBytes(path),
+              "名=-122001099511627776"
+              "2.50.1真1900年1月1日\r\nend");
 }
 
 TEST_F(OpenFilesTest, WriteTextToFileNeedsAFileNumber)
@@ -197,8 +209,9 @@ TEST_F(OpenFilesTest, ThreadsWriteThroughTheirOwnNumbers)
     }
     for (std::thread& thread : threads) thread.join();
     rt::commands::CloseAllOpenFiles();
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(test::ReadBytes(scratch.Path("t" + std::to_string(t) + ".txt")),
-                                          std::string(100, static_cast<char>('0' + t)));
+    for (int t = 0; t < 4; ++t)
+        EXPECT_EQ(test::ReadBytes(scratch.Path("t" + std::to_string(t) + ".txt")),
+                  std::string(100, static_cast<char>('0' + t)));
 }
 
 }  // namespace

@@ -75,12 +75,9 @@ TEST_F(PictureCommandsTest, EmptyOrUndecodableInputGivesZero)
 {
     test::ByteSetArg noPicture(std::string("not a picture at all"));
     const rt::ValueTriple sources[] = {
-        noPicture.triple(),
-        rt::MakePointerValue(nullptr, rt::kByteSet),
-        test::Text(""),
-        test::Text("no_such_picture_file.bmp"),
-        rt::MakeInt(5),
-        {},
+        noPicture.triple(), rt::MakePointerValue(nullptr, rt::kByteSet),
+        test::Text(""),     test::Text("no_such_picture_file.bmp"),
+        rt::MakeInt(5),     {},
     };
     for (const rt::ValueTriple& source : sources) EXPECT_EQ(Load(source), 0);
 }

@@ -58,8 +58,8 @@ void WriteBytes(const std::string& gbkPath, const std::string& bytes)
 std::string ReadBytes(const std::string& gbkPath)
 {
     rt::UniqueHandle file(CreateFileW(rt::WideFromGbk(gbkPath).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                      nullptr));
     if (!file) return {};
     std::string bytes;
     char buffer[4096];

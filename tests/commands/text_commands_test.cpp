@@ -85,7 +85,9 @@ TEST(FindTextReverse, APositionOfMinusOneCutsToTheEmptyText)
 TEST(FindTextReverse, NeverMatchesOnTheSecondByteOfACharacter)
 {
     // 0xB0 0x5C is one character whose second byte is a backslash.
-    std::string text = "x\xB0\x5C" "y";
+    std::string text =
+        "x\xB0\x5C"
+        "y";
     EXPECT_EQ(FindReverse(text, "\\"), -1);
     EXPECT_EQ(FindReverse(text + "\\", "\\"), 5);
     EXPECT_EQ(FindReverse("图片图片", "片"), 7);
@@ -103,8 +105,9 @@ TEST(FindTextReverse, StartSearchesOnlyTheBytesBeforeIt)
     const Case cases[] = {{7, 6}, {6, 4}, {5, 4}, {4, 2}, {3, 2}, {2, -1}, {1, -1}, {0, -1}, {-5, -1}, {100, 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start);
-        EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("a/b/c/"), Text("/"), rt::MakeInt(c.start)}).integer(),
-                  c.position);
+        EXPECT_EQ(
+            Call(rt::commands::FindTextReverseCommand, {Text("a/b/c/"), Text("/"), rt::MakeInt(c.start)}).integer(),
+            c.position);
     }
     EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(1)}).integer(), -1);
     EXPECT_EQ(Call(rt::commands::FindTextReverseCommand, {Text("abc"), Text(""), rt::MakeInt(2)}).integer(), 1);
@@ -113,7 +116,8 @@ TEST(FindTextReverse, StartSearchesOnlyTheBytesBeforeIt)
 TEST(FindTextReverse, IgnoreCaseFoldsOnlySingleByteLetters)
 {
     auto find = [](const std::string& text, const std::string& sought, bool ignoreCase) {
-        return Call(rt::commands::FindTextReverseCommand, {Text(text), Text(sought), {}, rt::MakeLogical(ignoreCase)}).integer();
+        return Call(rt::commands::FindTextReverseCommand, {Text(text), Text(sought), {}, rt::MakeLogical(ignoreCase)})
+            .integer();
     };
     EXPECT_EQ(find("photo.PNG", ".png", false), -1);
     EXPECT_EQ(find("photo.PNG", ".png", true), 6);
@@ -137,14 +141,8 @@ TEST(SplitText, CutsAtEveryDelimiter)
         Parts parts;
     };
     const Case cases[] = {
-        {"a|b", {"a", "b"}},
-        {"a||b", {"a", "", "b"}},
-        {"a|b|", {"a", "b"}},
-        {"|a", {"", "a"}},
-        {"|", {""}},
-        {"||", {"", ""}},
-        {"abc", {"abc"}},
-        {"", {}},
+        {"a|b", {"a", "b"}}, {"a||b", {"a", "", "b"}}, {"a|b|", {"a", "b"}}, {"|a", {"", "a"}},
+        {"|", {""}},         {"||", {"", ""}},         {"abc", {"abc"}},     {"", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -155,7 +153,7 @@ TEST(SplitText, CutsAtEveryDelimiter)
 TEST(SplitText, DelimiterDefaultsToACommaAndMayBeLonger)
 {
     EXPECT_EQ(Split({Text("1,2,3")}), (Parts{"1", "2", "3"}));
-    EXPECT_EQ(Split({Text("a\r\nb\r\n\r\nc")  , Text("\r\n")}), (Parts{"a", "b", "", "c"}));
+    EXPECT_EQ(Split({Text("a\r\nb\r\n\r\nc"), Text("\r\n")}), (Parts{"a", "b", "", "c"}));
     EXPECT_EQ(Split({Text("a,b"), Text("")}), (Parts{"a,b"}));
     EXPECT_EQ(Split({Text(""), Text("")}), Parts{});
 }
@@ -163,7 +161,12 @@ TEST(SplitText, DelimiterDefaultsToACommaAndMayBeLonger)
 TEST(SplitText, StepsOverDoubleByteCharacters)
 {
     // 0xB0 0x7C is one character whose second byte is "|".
-    EXPECT_EQ(Split({Text("x\xB0\x7C" "y|z"), Text("|")}), (Parts{"x\xB0\x7C" "y", "z"}));
+    EXPECT_EQ(Split({Text("x\xB0\x7C"
+                          "y|z"),
+                     Text("|")}),
+              (Parts{"x\xB0\x7C"
+                     "y",
+                     "z"}));
     EXPECT_EQ(Split({Text("图片，照片"), Text("，")}), (Parts{"图片", "照片"}));
 }
 

@@ -48,9 +48,14 @@ TEST(MessageBoxCommand, NumbersThePressedButtonFromZero)
         int32_t result;
     };
     const Case cases[] = {
-        {MB_OK, IDOK, 0},          {MB_OKCANCEL, IDCANCEL, 1},        {MB_ABORTRETRYIGNORE, IDABORT, 2},
-        {MB_ABORTRETRYIGNORE, IDRETRY, 3}, {MB_ABORTRETRYIGNORE, IDIGNORE, 4}, {MB_YESNO, IDYES, 5},
-        {MB_YESNO, IDNO, 6},       {MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL, IDNO, 6},
+        {MB_OK, IDOK, 0},
+        {MB_OKCANCEL, IDCANCEL, 1},
+        {MB_ABORTRETRYIGNORE, IDABORT, 2},
+        {MB_ABORTRETRYIGNORE, IDRETRY, 3},
+        {MB_ABORTRETRYIGNORE, IDIGNORE, 4},
+        {MB_YESNO, IDYES, 5},
+        {MB_YESNO, IDNO, 6},
+        {MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL, IDNO, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.flags) + " / " + std::to_string(c.button));

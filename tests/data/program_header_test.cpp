@@ -53,8 +53,10 @@ TEST(ProgramHeader, ListsTheEightLibrariesInTheirNumbers)
     ASSERT_EQ(header.libraryCount, 8u);
     ASSERT_NE(header.libraries, nullptr);
     const rt::LibraryDescription* expected[] = {
-        &rt::units::kCoreLibrary,  &rt::commands::kThreadLibrary,   &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
-        &rt::commands::kShellLibrary, &rt::units::kHtmlViewLibrary, &rt::commands::kInternetLibrary,              &rt::commands::kSpecialFunctionsLibrary,
+        &rt::units::kCoreLibrary,           &rt::commands::kThreadLibrary,
+        &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
+        &rt::commands::kShellLibrary,       &rt::units::kHtmlViewLibrary,
+        &rt::commands::kInternetLibrary,    &rt::commands::kSpecialFunctionsLibrary,
     };
     for (uint32_t i = 0; i < header.libraryCount; ++i) {
         EXPECT_EQ(header.libraries[i], expected[i]) << "library " << i << " is " << header.libraries[i]->name;
@@ -75,7 +77,8 @@ TEST(ProgramHeader, EachCommandTheApplicationCallsIsAtItsPosition)
     const rt::LibraryDescription* core = header.libraries[data::kCoreLibraryNumber];
     ASSERT_EQ(core->commandCount, static_cast<uint32_t>(rt::commands::kCoreCommandCount));
     for (int i = 0; i < rt::commands::kCoreCommandCount; ++i) {
-        EXPECT_EQ(core->commands[i], rt::commands::CoreCommandRoutine(static_cast<rt::commands::CoreCommand>(i))) << "core command " << i;
+        EXPECT_EQ(core->commands[i], rt::commands::CoreCommandRoutine(static_cast<rt::commands::CoreCommand>(i)))
+            << "core command " << i;
     }
 }
 

@@ -33,8 +33,8 @@ EndToEndTest::EndToEndTest() : root_(TestProgramFolder() / L"end_to_end" / Curre
 {
     std::error_code ignored;
     fs::remove_all(root_, ignored);
-    programFolder_ = std::make_unique<splitter::ProgramFolder>(TestProgramFolder() / L"ZorviSplitter.exe",
-                                                               root_ / L"program");
+    programFolder_ =
+        std::make_unique<splitter::ProgramFolder>(TestProgramFolder() / L"ZorviSplitter.exe", root_ / L"program");
 }
 
 EndToEndTest::~EndToEndTest()

@@ -18,9 +18,9 @@ constexpr DWORD kNoticeMs = 10000;
 std::string Gbk(const std::wstring& text)
 {
     std::string bytes(text.size() * 2 + 1, '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                         nullptr)));
+    bytes.resize(
+        static_cast<size_t>(WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
 }
 
@@ -45,10 +45,14 @@ struct NoticeCase {
 std::vector<NoticeCase> Cases()
 {
     return {
-        {"three lines and more", Gbk(L"甲|http://a.example/1|more\r\n乙|https://b.example/2\r\n丙|http://c.example/3\r\n丁|http://d.example/\r\n"),
+        {"three lines and more",
+         Gbk(L"甲|http://a.example/1|more\r\n乙|https://b.example/2\r\n丙|http://c.example/3\r\n丁|http://d.example/"
+             L"\r\n"),
          {L"甲", L"乙", L"丙"}},
         {"one line", Gbk(L"甲|http://a.example/"), {L"甲", L"", L""}},
-        {"a line without fields", Gbk(L"甲|http://a.example/\r\n没有字段\r\n丙|http://c.example/\r\n"), {L"甲", L"", L""}},
+        {"a line without fields",
+         Gbk(L"甲|http://a.example/\r\n没有字段\r\n丙|http://c.example/\r\n"),
+         {L"甲", L"", L""}},
         {"addresses that are no web addresses",
          Gbk(L"本地|file:///C:/windows/notepad.exe\r\n共享|\\\\server\\share\r\n网页|http://ok.example/a?b=1\r\n"),
          {L"", L"", L"网页"}},
@@ -61,8 +65,8 @@ class Notice : public EndToEndTest {
 protected:
     splitter::Splitter& StartWithNotice(const std::string& body)
     {
-        server_ = std::make_unique<splitter::NoticeServer>(std::map<std::string, std::string>{
-            {kNoticePath, body}, {kMainPage, "<html><body>notice</body></html>"}});
+        server_ = std::make_unique<splitter::NoticeServer>(
+            std::map<std::string, std::string>{{kNoticePath, body}, {kMainPage, "<html><body>notice</body></html>"}});
         return Start(server_->host());
     }
     // The links once the notice thread is through: it sends the hidden view to its page last.

@@ -74,7 +74,8 @@ bool ShowsAnyRed(const automation::Image& board)
             const int shownRgb[3] = {GetRValue(shown), GetGValue(shown), GetBValue(shown)};
             for (int c = 0; c < 3; ++c) {
                 if (std::abs(shownRgb[c] - expected[c]) > kStretchTolerance) {
-                    return ::testing::AssertionFailure() << "the board at " << x << "," << y << " does not show the picture";
+                    return ::testing::AssertionFailure()
+                           << "the board at " << x << "," << y << " does not show the picture";
                 }
             }
         }
@@ -199,9 +200,9 @@ TEST_F(OpenAndPreview, ModeSwitchesOnlyOpenAndCloseTheirEditBoxes)
     splitter::Splitter& p = Start();
     const splitter::MainWindowUnits& u = p.units();
     auto texts = [&] {
-        return std::vector<std::wstring>{WindowText(u.rowsEdit),         WindowText(u.columnsEdit),
-                                         WindowText(u.pieceWidthEdit),   WindowText(u.pieceHeightEdit),
-                                         WindowText(u.resizeWidthEdit),  WindowText(u.resizeHeightEdit)};
+        return std::vector<std::wstring>{WindowText(u.rowsEdit),        WindowText(u.columnsEdit),
+                                         WindowText(u.pieceWidthEdit),  WindowText(u.pieceHeightEdit),
+                                         WindowText(u.resizeWidthEdit), WindowText(u.resizeHeightEdit)};
     };
     const std::vector<std::wstring> atStart{L"3", L"5", L"100", L"100", L"100", L"100"};
     EXPECT_EQ(texts(), atStart);

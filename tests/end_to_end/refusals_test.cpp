@@ -20,7 +20,7 @@ constexpr DWORD kNothingFollowsFailureMs = 1500;
 struct Refusal {
     const wchar_t* rows;
     const wchar_t* columns;
-    const wchar_t* pieceWidth;   // null: split by count
+    const wchar_t* pieceWidth;  // null: split by count
     const wchar_t* pieceHeight;
     const wchar_t* resizeWidth;  // null: no resize
     const wchar_t* resizeHeight;

@@ -35,8 +35,8 @@ protected:
     std::optional<DWORD> Run(const std::vector<std::wstring>& job)
     {
         std::wstring arguments = L"--program " + automation::QuoteArgument(Sibling(L"ZorviSplitter.exe").wstring()) +
-                                 L" --folder " + automation::QuoteArgument(Folder(L"run").wstring()) +
-                                 L" --notice " + automation::QuoteArgument(NoticeFolder());
+                                 L" --folder " + automation::QuoteArgument(Folder(L"run").wstring()) + L" --notice " +
+                                 automation::QuoteArgument(NoticeFolder());
         for (const std::wstring& word : job) {
             arguments += L" " + automation::QuoteArgument(word);
         }

@@ -44,7 +44,7 @@ protected:
     std::vector<fs::path> WriteCorpus()
     {
         std::vector<fs::path> corpus = {
-            WritePicture(L"photo.jpg", PhotoLike(1003, 751)),  WritePicture(L"small.bmp", PhotoLike(64, 48, 1)),
+            WritePicture(L"photo.jpg", PhotoLike(1003, 751)),   WritePicture(L"small.bmp", PhotoLike(64, 48, 1)),
             WritePicture(L"wide.png", PhotoLike(1200, 200, 2)), WritePicture(L"tall.gif", PaletteLike(150, 900)),
             WritePicture(L"tiny.bmp", PhotoLike(3, 2, 3)),
         };
@@ -59,8 +59,9 @@ protected:
         write(L"noise.png", std::string("\x89PNG\r\n\x1a\n", 8) + bytes.substr(500, 3000));
         write(L"empty.bmp", "");
         // A BMP header claiming 30000 x 30000 pixels with none behind it.
-        write(L"claims.bmp", std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x30\x75\0\0\x30\x75\0\0\x01\0\x18\0", 30) +
-                                 std::string(24, '\0'));
+        write(L"claims.bmp",
+              std::string("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x30\x75\0\0\x30\x75\0\0\x01\0\x18\0", 30) +
+                  std::string(24, '\0'));
         return corpus;
     }
 

@@ -18,9 +18,9 @@ namespace fs = std::filesystem;
 std::string Gbk(const std::wstring& text)
 {
     std::string bytes(text.size() * 2 + 1, '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()),
-                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                         nullptr)));
+    bytes.resize(
+        static_cast<size_t>(WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
 }
 
@@ -78,17 +78,24 @@ Grid CountGrid(const RgbPicture& source, int rows, int columns)
 
 Grid SizeGrid(const RgbPicture& source, int pieceWidth, int pieceHeight)
 {
-    return {CeilingCount(source.height, pieceHeight), CeilingCount(source.width, pieceWidth), pieceWidth, pieceHeight,
-            pieceWidth, pieceHeight};
+    return {CeilingCount(source.height, pieceHeight),
+            CeilingCount(source.width, pieceWidth),
+            pieceWidth,
+            pieceHeight,
+            pieceWidth,
+            pieceHeight};
 }
 
 std::string ExpectedPage(const std::wstring& saveName, const Grid& grid)
 {
-    std::string page = "<html>\r\n<head>\r\n"
-                       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"
-                       "<title>" + Gbk(L"Zorvi图片分割器生成网页") + "</title>\r\n"
-                       "</head>\r\n<body>\r\n\r\n"
-                       "<table width=\"106\" height=\"106\" cellpadding=\"0\" cellspacing=\"1\" id=\"table1\">\r\n";
+    std::string page =
+        "<html>\r\n<head>\r\n"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"
+        "<title>" +
+        Gbk(L"Zorvi图片分割器生成网页") +
+        "</title>\r\n"
+        "</head>\r\n<body>\r\n\r\n"
+        "<table width=\"106\" height=\"106\" cellpadding=\"0\" cellspacing=\"1\" id=\"table1\">\r\n";
     int n = 0;
     for (int row = 0; row < grid.rows; ++row) {
         page += "<tr>\r\n";
@@ -131,9 +138,9 @@ std::vector<std::wstring> FolderListing(const fs::path& folder)
             }
             const Difference difference = Compare(piece, source, grid.stepX * column, grid.stepY * row);
             if (difference.mean > tolerance.mean || difference.largest > tolerance.largest) {
-                return ::testing::AssertionFailure() << "piece " << n << " differs from its rectangle by "
-                                                     << difference.mean << " on average and " << difference.largest
-                                                     << " at most";
+                return ::testing::AssertionFailure()
+                       << "piece " << n << " differs from its rectangle by " << difference.mean << " on average and "
+                       << difference.largest << " at most";
             }
             worst.mean = std::max(worst.mean, difference.mean);
             worst.largest = std::max(worst.largest, difference.largest);
@@ -157,9 +164,9 @@ std::vector<std::wstring> FolderListing(const fs::path& folder)
     }
     std::sort(expectedNames.begin(), expectedNames.end());
     if (FolderListing(folder) != expectedNames) {
-        return ::testing::AssertionFailure() << FolderListing(folder).size() << " files in "
-                                             << splitter::Utf8(folder.wstring()) << " instead of the "
-                                             << grid.rows * grid.columns << " pieces and the page";
+        return ::testing::AssertionFailure()
+               << FolderListing(folder).size() << " files in " << splitter::Utf8(folder.wstring()) << " instead of the "
+               << grid.rows * grid.columns << " pieces and the page";
     }
     return PiecesAndPageAre(saveName, grid, source, tolerance);
 }

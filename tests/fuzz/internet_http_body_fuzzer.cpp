@@ -154,8 +154,8 @@ std::optional<Exchange> Parse(std::string_view input)
 
 std::string TakeBody(void* byteSet)
 {
-    if (byteSet != nullptr && (static_cast<const rt::ByteSetHeader*>(byteSet)->dimensions != 1 ||
-                               rt::ByteSetSize(byteSet) == 0)) {
+    if (byteSet != nullptr &&
+        (static_cast<const rt::ByteSetHeader*>(byteSet)->dimensions != 1 || rt::ByteSetSize(byteSet) == 0)) {
         std::abort();  // a byte set is one-dimensional, and an empty body is the null byte set
     }
     std::string body(reinterpret_cast<const char*>(rt::ByteSetData(byteSet)), rt::ByteSetSize(byteSet));

@@ -36,10 +36,10 @@ void RoundTrip(const uint8_t* data, size_t size)
 using Reader = void (*)(const uint8_t*, size_t);
 
 const Reader kReaders[] = {
-    RoundTrip<rt::WindowOptions>,     RoundTrip<rt::EditBoxOptions>,     RoundTrip<rt::LabelOptions>,
-    RoundTrip<rt::GroupBoxOptions>,   RoundTrip<rt::ButtonOptions>,      RoundTrip<rt::CheckBoxOptions>,
-    RoundTrip<rt::RadioBoxOptions>,   RoundTrip<rt::ProcessBarOptions>,  RoundTrip<rt::HyperLinkerOptions>,
-    RoundTrip<rt::BoardOptions>,  RoundTrip<rt::HtmlViewerOptions>,  RoundTrip<rt::CommonDlgOptions>,
+    RoundTrip<rt::WindowOptions>,   RoundTrip<rt::EditBoxOptions>,    RoundTrip<rt::LabelOptions>,
+    RoundTrip<rt::GroupBoxOptions>, RoundTrip<rt::ButtonOptions>,     RoundTrip<rt::CheckBoxOptions>,
+    RoundTrip<rt::RadioBoxOptions>, RoundTrip<rt::ProcessBarOptions>, RoundTrip<rt::HyperLinkerOptions>,
+    RoundTrip<rt::BoardOptions>,    RoundTrip<rt::HtmlViewerOptions>, RoundTrip<rt::CommonDlgOptions>,
 };
 
 }  // namespace

@@ -12,7 +12,7 @@ TEST(ByteReader, ReadsLittleEndianAndStopsAtTheEnd)
     EXPECT_EQ(reader.tell(), 6u);
     EXPECT_EQ(reader.u16(), 0);  // only one byte left: the read fails and gives zeros
     EXPECT_FALSE(reader.ok());
-    EXPECT_EQ(reader.u8(), 0);   // and the failure sticks
+    EXPECT_EQ(reader.u8(), 0);  // and the failure sticks
 }
 
 TEST(ByteReader, SkipAndSeekRefusePositionsPastTheEnd)

@@ -127,7 +127,8 @@ struct FindFileTest : ::testing::Test {
     void Make(const std::wstring& name, DWORD attributes)
     {
         std::wstring path = folder + L"\\" + name;
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         CloseHandle(file);
         SetFileAttributesW(path.c_str(), attributes);
     }

@@ -56,8 +56,7 @@ TEST_F(MemoryConstantData, PointersJustOutsideTheRangeAreHeapPointers)
     EXPECT_TRUE(rt::IsConstantData(&kConstants.bytes));
     EXPECT_FALSE(rt::IsConstantData(kConstants.text));
     EXPECT_FALSE(rt::IsConstantData(reinterpret_cast<const char*>(&kConstants.bytes) + sizeof kConstants.bytes));
-    EXPECT_EQ(rt::ConstantBytesFrom(reinterpret_cast<const char*>(&kConstants.bytes) + 2),
-              sizeof kConstants.bytes - 2);
+    EXPECT_EQ(rt::ConstantBytesFrom(reinterpret_cast<const char*>(&kConstants.bytes) + 2), sizeof kConstants.bytes - 2);
 }
 
 TEST(Memory, ReallocOfNullAllocatesAndHeapBlocksKeepTheirBytes)

@@ -46,12 +46,11 @@ ProbeRun RunProbe(const std::wstring& scenario, const std::wstring& extra, bool 
 {
     static int runs = 0;
     std::wstring folder = ProgramFolder();
-    std::wstring log = folder + L"\\probe-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                       std::to_wstring(++runs) + L".log";
+    std::wstring log =
+        folder + L"\\probe-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs) + L".log";
     DeleteFileW(log.c_str());
     automation::ChildProcess probe = automation::Launch(
-        folder + L"\\" + program,
-        scenario + L" " + automation::QuoteArgument(log) + L" " + extra, folder);
+        folder + L"\\" + program, scenario + L" " + automation::QuoteArgument(log) + L" " + extra, folder);
     ProbeRun run;
     if (!probe) return run;
     if (expectBox) {
@@ -162,7 +161,8 @@ TEST(DllCommands, LibraryBesideTheProgramByNameAndByOrdinal)
 TEST(DllCommands, MissingExportsAndLibrariesAreFinalWithTheirMessages)
 {
     ProbeRun unnamed = RunProbe(L"dll", L"1", true);
-    EXPECT_EQ(unnamed.boxText, L"运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件中的输出命令“NoSuchExportAnywhere”\r\n");
+    EXPECT_EQ(unnamed.boxText,
+              L"运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件中的输出命令“NoSuchExportAnywhere”\r\n");
     EXPECT_EQ(unnamed.exitCode, kRuntimeErrorExit);
     ProbeRun library = RunProbe(L"dll", L"4", true);
     EXPECT_EQ(library.boxText,

@@ -21,8 +21,8 @@ struct Result {
 
 std::string Utf8(const std::wstring& text)
 {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
     return utf8;
@@ -69,7 +69,7 @@ Result Automate(const std::vector<std::wstring>& arguments)
     rt::UniqueHandle writer(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     rt::UniqueHandle nul(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                 OPEN_EXISTING, 0, nullptr));
+                                     OPEN_EXISTING, 0, nullptr));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -233,8 +233,7 @@ TEST(AutomateCli, CancelsTheOpenDialog)
 
 TEST(AutomateCli, TakesScreenshotsAndReadsPixels)
 {
-    const std::wstring pid =
-        std::to_wstring(LaunchFixture({L"solid", L"3366CC", L"700", L"500", L"200", L"150"}));
+    const std::wstring pid = std::to_wstring(LaunchFixture({L"solid", L"3366CC", L"700", L"500", L"200", L"150"}));
     const std::wstring window = Wide(Line(Automate({L"wait-window", pid, L"--title", fixture::kSolidTitle})));
     bool painted = false;
     for (int i = 0; i < 100 && !painted; ++i) {

@@ -17,8 +17,8 @@ enum ControlId {
     kCheckBox = 104,
     kRadioOne = 105,
     kRadioTwo = 106,
-    kKeyLabel = 107,     // "key: enter|esc|tab ID", the last key the message loop saw and its window's id
-    kFocusLabel = 108,   // "focus: ID", the edit that last took the focus
+    kKeyLabel = 107,    // "key: enter|esc|tab ID", the last key the message loop saw and its window's id
+    kFocusLabel = 108,  // "focus: ID", the edit that last took the focus
     kDisabledButton = 109,
     kModalButton = 110,  // shows a message box owned by the window from its click handler
 };

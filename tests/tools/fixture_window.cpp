@@ -38,8 +38,8 @@ void CreateControls(HWND window)
 {
     AddControl(window, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, kPlainEdit, 10, 10);
     HWND digits = AddControl(window, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, kDigitsEdit, 140, 10);
-    g_editProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(digits, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DigitsEditProc)));
+    g_editProcedure =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(digits, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DigitsEditProc)));
     AddControl(window, L"BUTTON", L"Press", BS_PUSHBUTTON, kPressButton, 10, 40);
     AddControl(window, L"STATIC", L"clicks: 0", 0, kClicksLabel, 140, 40);
     AddControl(window, L"BUTTON", L"Check", BS_AUTOCHECKBOX, kCheckBox, 10, 70);
@@ -91,7 +91,7 @@ LRESULT CALLBACK SolidProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 // The loop records Enter, Esc and Tab as they pass, the way a program's loop sees its keys.
 void RecordKey(const MSG& message)
 {
-    const wchar_t* name = message.wParam == VK_RETURN ? L"enter"
+    const wchar_t* name = message.wParam == VK_RETURN   ? L"enter"
                           : message.wParam == VK_ESCAPE ? L"esc"
                           : message.wParam == VK_TAB    ? L"tab"
                                                         : nullptr;
@@ -157,8 +157,8 @@ int RunSolid(COLORREF colour, const RECT& rect)
     windowClass.lpszClassName = kSolidClass;
     RegisterClassW(&windowClass);
     HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSolidClass, kSolidTitle, WS_POPUP | WS_VISIBLE,
-                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
+                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
     const int result = window ? RunLoop() : 2;
     DeleteObject(brush);
     return result;

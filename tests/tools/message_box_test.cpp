@@ -45,8 +45,8 @@ TEST(MessageBoxes, PressedButtonIsWhatTheCallReturns)
         UINT flags;
         int press;
     } cases[] = {
-        {MB_OK, IDOK},         {MB_OKCANCEL, IDCANCEL}, {MB_YESNO, IDYES},
-        {MB_YESNO, IDNO},      {MB_RETRYCANCEL, IDRETRY}, {MB_ABORTRETRYIGNORE, IDIGNORE},
+        {MB_OK, IDOK},    {MB_OKCANCEL, IDCANCEL},   {MB_YESNO, IDYES},
+        {MB_YESNO, IDNO}, {MB_RETRYCANCEL, IDRETRY}, {MB_ABORTRETRYIGNORE, IDIGNORE},
     };
     for (const auto& c : cases) {
         ChildProcess child = ShowBox(c.flags, L"信息：", L"图片分割完成,是否打开图片保存目录并网页预览");

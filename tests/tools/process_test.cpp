@@ -70,8 +70,8 @@ TEST(Process, DetachedChildKeepsRunning)
 TEST(Process, QuotedArgumentsArriveUnchanged)
 {
     const std::vector<std::wstring> arguments = {
-        L"plain", L"two words", L"", L"quote\"inside", L"trailing\\", L"C:\\dir with space\\", L"back\\\\\"quote",
-        L"中文 路径",
+        L"plain",           L"two words", L"", L"quote\"inside", L"trailing\\", L"C:\\dir with space\\",
+        L"back\\\\\"quote", L"中文 路径",
     };
     std::wstring commandLine = L"program.exe";
     for (const std::wstring& argument : arguments) {

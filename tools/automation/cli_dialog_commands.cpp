@@ -15,8 +15,8 @@ struct ButtonName {
 };
 
 constexpr ButtonName kButtonNames[] = {
-    {L"ok", IDOK},       {L"cancel", IDCANCEL}, {L"abort", IDABORT}, {L"retry", IDRETRY},       {L"ignore", IDIGNORE},
-    {L"yes", IDYES},     {L"no", IDNO},         {L"try", IDTRYAGAIN}, {L"continue", IDCONTINUE},
+    {L"ok", IDOK},   {L"cancel", IDCANCEL}, {L"abort", IDABORT},  {L"retry", IDRETRY},       {L"ignore", IDIGNORE},
+    {L"yes", IDYES}, {L"no", IDNO},         {L"try", IDTRYAGAIN}, {L"continue", IDCONTINUE},
 };
 
 int ParseButton(const std::wstring& word)

@@ -41,8 +41,8 @@ int PrintFound(HWND window)
 
 std::wstring RectText(const RECT& rect)
 {
-    return std::to_wstring(rect.left) + L"," + std::to_wstring(rect.top) + L"," + std::to_wstring(rect.right) +
-           L"," + std::to_wstring(rect.bottom);
+    return std::to_wstring(rect.left) + L"," + std::to_wstring(rect.top) + L"," + std::to_wstring(rect.right) + L"," +
+           std::to_wstring(rect.bottom);
 }
 
 Key ParseKey(const std::wstring& word)

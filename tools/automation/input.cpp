@@ -41,7 +41,8 @@ UINT VirtualKey(Key key)
 class AttachedInput {
 public:
     explicit AttachedInput(DWORD target)
-        : self_(GetCurrentThreadId()), target_(target),
+        : self_(GetCurrentThreadId()),
+          target_(target),
           attached_(target != self_ && AttachThreadInput(self_, target, TRUE))
     {
     }

@@ -64,8 +64,8 @@ std::optional<Image> CaptureScreen()
 {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return CaptureScreenRect(RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                  top + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+    return CaptureScreenRect(
+        RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
 }
 
 std::optional<Image> CaptureWindow(HWND window)

@@ -41,7 +41,8 @@ HWND Button(HWND window, const wchar_t* caption)
 bool ConfirmDialog(DWORD pid, const std::wstring& path)
 {
     HWND dialog = automation::WaitForFileDialog(pid, kStepTimeoutMs);
-    return dialog && automation::ConfirmFileDialog(dialog, path, kStepTimeoutMs) == automation::FileDialogOutcome::kClosed;
+    return dialog &&
+           automation::ConfirmFileDialog(dialog, path, kStepTimeoutMs) == automation::FileDialogOutcome::kClosed;
 }
 
 // The commit charge, which Windows shows as the process's private bytes; Wine fills this field (from

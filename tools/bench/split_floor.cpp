@@ -109,7 +109,8 @@ int MakePicture(int width, int height, int quality, const std::string& out)
         for (int x = 0; x < width; ++x) {
             int sampleX = static_cast<int>(int64_t{x} * bench::kPhotoWidth / width);
             for (int channel = 0; channel < 3; ++channel) {
-                picture.rgb[(size_t(y) * width + x) * 3 + channel] = bench::PhotoSample(sampleX, sampleY, channel, noise);
+                picture.rgb[(size_t(y) * width + x) * 3 + channel] =
+                    bench::PhotoSample(sampleX, sampleY, channel, noise);
             }
         }
     }

@@ -29,8 +29,8 @@ constexpr DWORD kFolderWindowTimeoutMs = 10000;
 
 void Screenshot(const fs::path& path, HWND window = nullptr)
 {
-    const bool saved = window ? automation::SaveWindowScreenshot(window, path.wstring())
-                              : automation::SaveScreenshot(path.wstring());
+    const bool saved =
+        window ? automation::SaveWindowScreenshot(window, path.wstring()) : automation::SaveScreenshot(path.wstring());
     if (!saved) {
         throw DriverError(L"cannot write " + path.wstring());
     }

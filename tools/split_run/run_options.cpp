@@ -49,8 +49,8 @@ std::optional<Numbers> TakeNumbers(Words& words, const std::wstring& option)
 
 bool TakeOption(Words& words, const std::wstring& option, RunOptions& options)
 {
-    std::wstring* paths[] = {&options.program, &options.folder, &options.noticeFolder, &options.saveName,
-                             &options.screenshots, &options.picture};
+    std::wstring* paths[] = {&options.program,  &options.folder,      &options.noticeFolder,
+                             &options.saveName, &options.screenshots, &options.picture};
     const wchar_t* names[] = {L"--program", L"--folder", L"--notice", L"--out", L"--screenshots", L"--picture"};
     for (size_t i = 0; i < std::size(names); ++i) {
         if (option == names[i]) {

@@ -27,8 +27,8 @@ struct RunOptions {
     std::wstring saveName;
     std::wstring screenshots;
     std::wstring picture;
-    std::optional<Numbers> count;  // rows, columns
-    std::optional<Numbers> size;   // piece width, height
+    std::optional<Numbers> count;   // rows, columns
+    std::optional<Numbers> size;    // piece width, height
     std::optional<Numbers> resize;  // target width, height
 };
 

@@ -86,10 +86,10 @@ HWND FirstShown(const std::vector<Unit>& units)
 
 bool Complete(const MainWindowUnits& u)
 {
-    const HWND all[] = {u.openButton,       u.previewButton,  u.splitButton,      u.byCountRadio,     u.bySizeRadio,
-                        u.resizeCheck,      u.rowsEdit,       u.columnsEdit,      u.pieceWidthEdit,   u.pieceHeightEdit,
-                        u.resizeHeightEdit, u.resizeWidthEdit, u.previewBoard,    u.busyLabel,        u.progressBar,
-                        u.pictureNameLabel, u.pictureSizeLabel, u.links[0],        u.links[1],         u.links[2],
+    const HWND all[] = {u.openButton,       u.previewButton,    u.splitButton,  u.byCountRadio,   u.bySizeRadio,
+                        u.resizeCheck,      u.rowsEdit,         u.columnsEdit,  u.pieceWidthEdit, u.pieceHeightEdit,
+                        u.resizeHeightEdit, u.resizeWidthEdit,  u.previewBoard, u.busyLabel,      u.progressBar,
+                        u.pictureNameLabel, u.pictureSizeLabel, u.links[0],     u.links[1],       u.links[2],
                         u.noticeView};
     return std::all_of(std::begin(all), std::end(all), [](HWND window) { return window != nullptr; });
 }

@@ -144,9 +144,8 @@ void NoticeServer::Answer(SOCKET client)
     if (body == bodies_.end()) {
         SendAll(client, "HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
     } else {
-        SendAll(client, "HTTP/1.0 200 OK\r\nContent-Type: " + ContentType(path) +
-                            "\r\nContent-Length: " + std::to_string(body->second.size()) +
-                            "\r\nConnection: close\r\n\r\n" + body->second);
+        SendAll(client, "HTTP/1.0 200 OK\r\nContent-Type: " + ContentType(path) + "\r\nContent-Length: " +
+                            std::to_string(body->second.size()) + "\r\nConnection: close\r\n\r\n" + body->second);
     }
     shutdown(client, SD_SEND);
 }

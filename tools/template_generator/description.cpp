@@ -120,7 +120,10 @@ private:
     {
         const std::string& keyword = tokens[0].text;
         if (keyword == "name" || keyword == "remark" || keyword == "tag") {
-            return text(tokens, keyword == "name" ? unit_->name : keyword == "remark" ? unit_->remark : unit_->tag,
+            return text(tokens,
+                        keyword == "name"     ? unit_->name
+                        : keyword == "remark" ? unit_->remark
+                                              : unit_->tag,
                         error);
         }
         if (keyword == "rect") {

@@ -84,8 +84,9 @@ void ExpectClassified(const std::vector<HWND>& windows, const std::vector<WNDPRO
 {
     for (size_t i = 0; i < windows.size(); ++i) {
         const Row& row = kRows[i];
-        SCOPED_TRACE(testing::Message() << "row " << i << " class " << testing::PrintToString(std::wstring(row.className))
-                                        << " style 0x" << std::hex << row.style);
+        SCOPED_TRACE(testing::Message() << "row " << i << " class "
+                                        << testing::PrintToString(std::wstring(row.className)) << " style 0x"
+                                        << std::hex << row.style);
         ASSERT_NE(windows[i], nullptr);
         rt::commands::skin::SkinRecord* record = rt::commands::skin::FindSkinRecord(windows[i]);
         if (!row.kind) {
@@ -189,8 +190,8 @@ TEST(ClassifyControl, ScrollBarsAndFourCommonControlsHaveAKindButAreNotSkinned)
 {
     using rt::commands::skin::ClassifyControl;
     const std::pair<const wchar_t*, SkinKind> kinds[] = {
-        {L"ScrollBar", SkinKind::kScrollBar},         {L"SysMonthCal32", SkinKind::kMonthCalendar},
-        {L"SysTabControl32", SkinKind::kTabControl},  {L"msctls_progress32", SkinKind::kProgressBar},
+        {L"ScrollBar", SkinKind::kScrollBar},        {L"SysMonthCal32", SkinKind::kMonthCalendar},
+        {L"SysTabControl32", SkinKind::kTabControl}, {L"msctls_progress32", SkinKind::kProgressBar},
         {L"msctls_trackbar32", SkinKind::kTrackBar},
     };
     for (const auto& [name, kind] : kinds) {
@@ -208,7 +209,8 @@ TEST(ClassifyControl, TheBarePushButtonRuleNeedsExactlyChildAndTabStop)
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP, false, L""}), std::nullopt);
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP, true, L""}), SkinKind::kPushButton);
     EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP | WS_VISIBLE, false, L""}), SkinKind::kPushButton);
-    EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON, false, L""}), SkinKind::kPushButton);
+    EXPECT_EQ(ClassifyControl({L"Button", WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON, false, L""}),
+              SkinKind::kPushButton);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 const COLORREF kSchemeColours[3] = {RGB(123, 158, 189), RGB(164, 185, 127), RGB(198, 197, 215)};
 
 // The pixels of a part of a captured window.

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 const COLORREF kSchemeColours[3] = {RGB(123, 158, 189), RGB(164, 185, 127), RGB(198, 197, 215)};
 constexpr COLORREF kGroupFrame = RGB(191, 184, 191);
 
@@ -120,7 +119,8 @@ struct GroupBoxPixels : ::testing::Test {
 
     HWND add(DWORD style, const wchar_t* caption)
     {
-        HWND group = host.add(L"Button", caption, BS_GROUPBOX | style, RECT{20, 20, 20 + kGroupWidth, 20 + kGroupHeight});
+        HWND group =
+            host.add(L"Button", caption, BS_GROUPBOX | style, RECT{20, 20, 20 + kGroupWidth, 20 + kGroupHeight});
         skin_test::Pump(30);
         return group;
     }

@@ -21,19 +21,27 @@ constexpr Gradient Flat(COLORREF colour) { return {colour, colour, colour, colou
 // The seven gradient rows of each scheme: pressed, hot, checked, focused or default, normal band,
 // inner face pressed or checked, inner face otherwise.
 const Gradient kRows[3][7] = {
-    {Vertical(RGB(209, 204, 193), RGB(242, 241, 238)), Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
+    {Vertical(RGB(209, 204, 193), RGB(242, 241, 238)),
+     Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
      {RGB(214, 203, 189), RGB(214, 207, 198), RGB(247, 243, 239), RGB(247, 243, 239)},
-     Vertical(RGB(206, 231, 255), RGB(105, 130, 238)), Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
+     Vertical(RGB(206, 231, 255), RGB(105, 130, 238)),
+     Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
      {RGB(231, 227, 222), RGB(231, 231, 231), RGB(231, 227, 222), RGB(231, 227, 222)},
      Vertical(RGB(252, 252, 251), RGB(236, 235, 230))},
-    {Flat(RGB(239, 227, 206)), Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
+    {Flat(RGB(239, 227, 206)),
+     Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
      {RGB(214, 203, 189), RGB(214, 207, 198), RGB(247, 243, 239), RGB(247, 243, 239)},
-     Vertical(RGB(255, 240, 207), RGB(229, 151, 0)), Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
-     Flat(RGB(239, 227, 206)), Vertical(RGB(252, 252, 251), RGB(236, 225, 201))},
-    {Flat(RGB(239, 227, 206)), Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
+     Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
+     Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
+     Flat(RGB(239, 227, 206)),
+     Vertical(RGB(252, 252, 251), RGB(236, 225, 201))},
+    {Flat(RGB(239, 227, 206)),
+     Vertical(RGB(255, 240, 207), RGB(229, 151, 0)),
      {RGB(214, 203, 189), RGB(214, 207, 198), RGB(247, 243, 239), RGB(247, 243, 239)},
-     Vertical(RGB(206, 231, 255), RGB(105, 130, 238)), Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
-     Vertical(RGB(179, 178, 197), RGB(252, 252, 251)), Vertical(RGB(252, 252, 251), RGB(198, 197, 215))},
+     Vertical(RGB(206, 231, 255), RGB(105, 130, 238)),
+     Vertical(RGB(255, 255, 255), RGB(226, 223, 214)),
+     Vertical(RGB(179, 178, 197), RGB(252, 252, 251)),
+     Vertical(RGB(252, 252, 251), RGB(198, 197, 215))},
 };
 const COLORREF kOutlines[3] = {RGB(0, 60, 115), RGB(55, 98, 6), RGB(0, 60, 116)};
 constexpr COLORREF kDisabledFill = RGB(245, 244, 234);
@@ -142,7 +150,8 @@ TEST(PushButtonRepaints, KeyboardCueChangesKeepTheSkinsLook)
     HWND check = host.add(L"Button", L"&Check", BS_AUTOCHECKBOX, RECT{20, 60, 140, 80});
     HWND group = host.add(L"Button", L"&Group", BS_GROUPBOX, RECT{20, 90, 200, 160});
     skin_test::Pump(30);
-    for (WPARAM change : {MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), MAKEWPARAM(UIS_SET, UISF_HIDEACCEL)}) {
+    for (WPARAM change :
+         {MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), MAKEWPARAM(UIS_SET, UISF_HIDEACCEL)}) {
         SendMessageW(host.get(), WM_CHANGEUISTATE, change, 0);
         SendMessageW(button, WM_UPDATEUISTATE, change, 0);
         SendMessageW(check, WM_UPDATEUISTATE, change, 0);

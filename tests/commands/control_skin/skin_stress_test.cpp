@@ -31,7 +31,8 @@ std::vector<HWND> CreateControls(const skin_test::HostWindow& host)
     };
     HWND group = host.add(L"Button", L"Group", BS_GROUPBOX, RECT{10, 100, 200, 190});
     controls.push_back(group);
-    controls.push_back(skin_test::CreateControl(group, L"Button", L"Inner", BS_AUTOCHECKBOX | WS_VISIBLE, RECT{10, 20, 120, 40}));
+    controls.push_back(
+        skin_test::CreateControl(group, L"Button", L"Inner", BS_AUTOCHECKBOX | WS_VISIBLE, RECT{10, 20, 120, 40}));
     HWND spin = host.add(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT, RECT{0, 0, 16, 22});
     SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(controls[5]), 0);
     controls.push_back(spin);

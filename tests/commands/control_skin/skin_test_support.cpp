@@ -66,7 +66,8 @@ long GdiTableEntries()
     constexpr size_t kTableOffset = 0x94;
 #endif
     PROCESS_BASIC_INFORMATION process{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) != 0) {
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) !=
+        0) {
         return -1;
     }
     auto* peb = reinterpret_cast<const unsigned char*>(process.PebBaseAddress);
@@ -123,8 +124,8 @@ HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, D
                    DWORD extendedStyle)
 {
     return CreateWindowExW(extendedStyle, className, text, WS_CHILD | style, rect.left, rect.top,
-                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 void Pump(DWORD milliseconds)

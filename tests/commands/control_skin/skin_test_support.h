@@ -56,10 +56,9 @@ std::string ColourText(COLORREF colour);
 COLORREF Less(COLORREF colour, int amount);
 
 // A pixel's colour within `tolerance` of the expected one (0 for solid colours, 1 for gradients).
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                   \
-    EXPECT_TRUE(skin_test::Near(actual, expected, tolerance))                                        \
-        << #actual << " is " << skin_test::ColourText(actual) << ", expected "                       \
-        << skin_test::ColourText(expected)
+#define EXPECT_COLOUR(actual, expected, tolerance)            \
+    EXPECT_TRUE(skin_test::Near(actual, expected, tolerance)) \
+        << #actual << " is " << skin_test::ColourText(actual) << ", expected " << skin_test::ColourText(expected)
 
 // The colour GDI's two-triangle gradient fill gives the pixel (x, y) of a rectangle filled from
 // the gradient's corners: the top row has the top colours, the last row lies one row short of

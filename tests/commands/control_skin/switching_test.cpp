@@ -123,7 +123,8 @@ LRESULT CALLBACK Counting(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 void SubclassWithCounting(HWND window)
 {
-    replaced[window] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Counting)));
+    replaced[window] =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Counting)));
 }
 
 struct ForeignSubclassTest : SwitchingTest {
@@ -198,7 +199,8 @@ TEST_F(SwitchingTest, DestroyingASkinnedWindowForgetsItsRecord)
     HostWindow host;
     rt::commands::SwitchSkinOn(rt::commands::kSkinSilver);
     HWND group = host.add(L"Button", L"Group", BS_GROUPBOX, RECT{10, 10, 200, 100});
-    HWND inside = skin_test::CreateControl(group, L"Button", L"In", BS_AUTOCHECKBOX | WS_VISIBLE, RECT{10, 20, 100, 40});
+    HWND inside =
+        skin_test::CreateControl(group, L"Button", L"In", BS_AUTOCHECKBOX | WS_VISIBLE, RECT{10, 20, 100, 40});
     EXPECT_EQ(SkinRecordCount(), 2u);
     DestroyWindow(group);
     EXPECT_FALSE(IsWindow(inside));

@@ -51,7 +51,8 @@ rt::WindowRecord UnitsWindow()
     rt::ButtonOptions button;
     button.Caption = "分割";
     window.units.push_back(window_test::Record(kButton, rt::kButtonKind, {10, 10, 100, 30},
-                                               rt::kUnitVisible | rt::kUnitTakesFocus, {{0, 0}}, rt::WriteOptions(button)));
+                                               rt::kUnitVisible | rt::kUnitTakesFocus, {{0, 0}},
+                                               rt::WriteOptions(button)));
     rt::EditBoxOptions number;
     number.InputMode = 7;
     number.SpinMode = 1;

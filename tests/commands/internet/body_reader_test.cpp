@@ -76,10 +76,22 @@ std::string Pattern(size_t size)
 TEST(ReadSize, TheContentLengthPlusOneAtMost102400ElseTheDefault)
 {
     const std::pair<std::optional<std::string_view>, uint32_t> cases[] = {
-        {std::nullopt, 10240},  {"", 10240},        {"0", 10240},         {"-5", 10240},    {"abc", 10240},
-        {"1", 2},               {"300", 301},       {" 300", 301},        {"300abc", 301},  {"+7", 8},
-        {"102398", 102399},     {"102399", 102400}, {"102400", 102400},   {"1000000", 102400},
-        {"99999999999999999999999999", 102400},     {"4294967297", 102400},
+        {std::nullopt, 10240},
+        {"", 10240},
+        {"0", 10240},
+        {"-5", 10240},
+        {"abc", 10240},
+        {"1", 2},
+        {"300", 301},
+        {" 300", 301},
+        {"300abc", 301},
+        {"+7", 8},
+        {"102398", 102399},
+        {"102399", 102400},
+        {"102400", 102400},
+        {"1000000", 102400},
+        {"99999999999999999999999999", 102400},
+        {"4294967297", 102400},
     };
     for (const auto& [length, size] : cases) {
         EXPECT_EQ(rt::commands::ReadSizeFor(length), size) << (length ? std::string(*length) : "none");
@@ -144,7 +156,8 @@ TEST(ReadBody, AnEndlessBodyEndsAtTheLimit)
 TEST(ReadBody, ABodyOfExactlyTheLimitIsWhole)
 {
     MemorySource source(Pattern(rt::commands::kBodyLimit));
-    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, rt::commands::kLargestReadSize)), Pattern(rt::commands::kBodyLimit));
+    EXPECT_EQ(TakeBody(rt::commands::ReadBody(source, rt::commands::kLargestReadSize)),
+              Pattern(rt::commands::kBodyLimit));
 }
 
 // Blocks above the threshold are refused, as a heap out of room would refuse them.

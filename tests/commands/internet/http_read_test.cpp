@@ -50,8 +50,8 @@ std::vector<DWORD> TakeReadSizes()
 
 std::vector<uint8_t> HttpRead(rt::ValueTriple url)
 {
-    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kInternetLibraryNumber, rt::commands::kInternetLibrary.commands[0],
-                                                              1, &url);
+    rt::ValueTriple result =
+        rt::Helpers().callLibraryCommand(kInternetLibraryNumber, rt::commands::kInternetLibrary.commands[0], 1, &url);
     EXPECT_EQ(result.type, rt::kByteSet);
     return test::CommandResult(result).bytes();
 }
@@ -112,10 +112,10 @@ TEST_F(HttpReadTest, SendsAnHttp10GetWithTheAgentAndAcceptHeaders)
 TEST_F(HttpReadTest, ReturnsTheBodyOfA404)
 {
     const std::string page = "<html><body>Not Found</body></html>";
-    TestHttpServer server(ServerBehaviour::kAnswer,
-                          HttpAnswer("HTTP/1.0 404 Not Found",
-                                     {"Content-Type: text/html", "Content-Length: " + std::to_string(page.size())},
-                                     page));
+    TestHttpServer server(
+        ServerBehaviour::kAnswer,
+        HttpAnswer("HTTP/1.0 404 Not Found",
+                   {"Content-Type: text/html", "Content-Length: " + std::to_string(page.size())}, page));
     EXPECT_EQ(HttpRead(server.url("/missing.txt")), BytesOf(page));
 }
 

@@ -225,7 +225,8 @@ bool TestHttpServer::sendAll(SOCKET client, const std::string& bytes) const
         if (!Ready(client, true)) {
             continue;
         }
-        int count = send(client, bytes.data() + sent, static_cast<int>(std::min<size_t>(bytes.size() - sent, 65536)), 0);
+        int count =
+            send(client, bytes.data() + sent, static_cast<int>(std::min<size_t>(bytes.size() - sent, 65536)), 0);
         if (count <= 0) {
             return false;
         }

@@ -38,8 +38,8 @@ constexpr wchar_t kDefaultVerb[] = L"print";
 
 void RunShellVerb(std::vector<rt::ValueTriple> args)
 {
-    rt::ValueTriple result = rt::Helpers().callLibraryCommand(kShellLibraryNumber, rt::commands::kShellLibrary.commands[0],
-                                                              static_cast<int>(args.size()), args.data());
+    rt::ValueTriple result = rt::Helpers().callLibraryCommand(
+        kShellLibraryNumber, rt::commands::kShellLibrary.commands[0], static_cast<int>(args.size()), args.data());
     EXPECT_EQ(result.type, rt::kOmitted) << "RunShellVerb has no result value";
 }
 
@@ -165,7 +165,8 @@ BOOL CALLBACK MatchFolderWindow(HWND window, LPARAM context)
     auto* search = reinterpret_cast<FolderWindowSearch*>(context);
     std::wstring className = automation::ClassName(window);
     bool folderClass = className == L"ExplorerWClass" || className == L"CabinetWClass";
-    if (IsWindowVisible(window) && folderClass && automation::WindowText(window).find(search->name) != std::wstring::npos) {
+    if (IsWindowVisible(window) && folderClass &&
+        automation::WindowText(window).find(search->name) != std::wstring::npos) {
         search->found = window;
         return FALSE;
     }

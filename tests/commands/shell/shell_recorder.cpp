@@ -53,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int)
     }
     std::wstring recordPath = arguments[1];
     LocalFree(arguments);
-    std::wstring record = std::wstring(GetCommandLineW()) + L"\n" + CurrentFolder() + L"\n" +
-                          std::to_wstring(ShowMode()) + L"\n";
+    std::wstring record =
+        std::wstring(GetCommandLineW()) + L"\n" + CurrentFolder() + L"\n" + std::to_wstring(ShowMode()) + L"\n";
     return WriteRecord(recordPath, record) ? 0 : 1;
 }

@@ -45,7 +45,10 @@ int32_t WaitForRelease(int32_t parameter)
     return parameter;
 }
 
-rt::ValueTriple SubArg(rt::ThreadSub sub) { return rt::MakePointerValue(reinterpret_cast<const void*>(sub), rt::kSubPtr); }
+rt::ValueTriple SubArg(rt::ThreadSub sub)
+{
+    return rt::MakePointerValue(reinterpret_cast<const void*>(sub), rt::kSubPtr);
+}
 
 rt::ValueTriple StartThread(std::vector<rt::ValueTriple> args)
 {
@@ -215,8 +218,9 @@ TEST_F(StartThreadTest, ThreadsStartedTogetherKeepTheirOwnParameters)
     std::vector<rt::UniqueHandle> threads;
     for (int32_t i = 0; i < static_cast<int32_t>(seen.size()); ++i) {
         int32_t handleVariable = 0;
-        ASSERT_EQ(StartThread({SubArg(MarkSeen), rt::MakeInt(i), rt::commands::IntVariableReference(&handleVariable)}).low,
-                  1u);
+        ASSERT_EQ(
+            StartThread({SubArg(MarkSeen), rt::MakeInt(i), rt::commands::IntVariableReference(&handleVariable)}).low,
+            1u);
         threads.emplace_back(reinterpret_cast<HANDLE>(static_cast<intptr_t>(handleVariable)));
     }
     for (rt::UniqueHandle& thread : threads) {

@@ -108,9 +108,9 @@ TEST_F(BoardMethodTest, PictureDataSizesTakePercentagesOfTheBoard)
         int expectedHeight;
     };
     const Case cases[] = {
-        {Int(-5), Int(0), 20, 100},     // -5 counts as 10 %
-        {Int(50), Int(0), 50, 100},     {Int(-50), Int(-200), 100, 200},
-        {Omitted(), Int(7), 200, 7},    {Int(0), Omitted(), 200, 100},
+        {Int(-5), Int(0), 20, 100},  // -5 counts as 10 %
+        {Int(50), Int(0), 50, 100},  {Int(-50), Int(-200), 100, 200},
+        {Omitted(), Int(7), 200, 7}, {Int(0), Omitted(), 200, 100},
     };
     for (const Case& c : cases) {
         Pixels pixels = PixelsOf(Method(Command::kGetPictureData, {Board(kWide), c.width, c.height}).bytes());
@@ -392,18 +392,18 @@ TEST_F(BoardMethodTest, CopyOfNothingLeavesTheTargetAlone)
     Fill(kFramed, kRed);
     Fill(kWide, kGreen);
     const std::vector<rt::ValueTriple> requests[] = {
-        {Int(0), Int(0), Int(0), Int(10)},      // width 0
-        {Int(0), Int(0), Int(10), Int(-3)},     // negative height
-        {Int(-20), Int(0), Int(20), Int(10)},   // wholly left
-        {Int(0), Int(-30), Int(10), Int(30)},   // wholly above
-        {Int(38), Int(0), Int(10), Int(10)},    // wholly right
+        {Int(0), Int(0), Int(0), Int(10)},     // width 0
+        {Int(0), Int(0), Int(10), Int(-3)},    // negative height
+        {Int(-20), Int(0), Int(20), Int(10)},  // wholly left
+        {Int(0), Int(-30), Int(10), Int(30)},  // wholly above
+        {Int(38), Int(0), Int(10), Int(10)},   // wholly right
     };
     for (const std::vector<rt::ValueTriple>& r : requests) {
         Method(Command::kCopy, {Board(kFramed), r[0], r[1], r[2], r[3], Board(kWide), Int(0), Int(0), Int(1)});
     }
     // A target that is no live board.
-    Method(Command::kCopy, {Board(kFramed), Int(0), Int(0), Int(5), Int(5), rt::MakeUnitRef(kWindow, 0x16000777,
-                                                                                            rt::kBoardKind)});
+    Method(Command::kCopy,
+           {Board(kFramed), Int(0), Int(0), Int(5), Int(5), rt::MakeUnitRef(kWindow, 0x16000777, rt::kBoardKind)});
     EXPECT_TRUE(AllOf(BoardPixels(kWide), 0, 0, 200, 100, kGreen));
 }
 

@@ -100,10 +100,10 @@ TEST_F(BoardPropertyTest, PicksAreClampedToTheirRange)
         int64_t read;
     };
     const Case cases[] = {
-        {kBorder, 9, 5},          {kBorder, -1, 0},         {kBackPictureMode, 3, 2}, {kBackPictureMode, -4, 0},
-        {kCoordinateUnit, 6, 5},  {kPenType, 7, 6},         {kPenType, -1, 0},        {kDrawMode, 16, 15},
-        {kDrawMode, -1, 0},       {kPenWidth, 40000, 32767}, {kPenWidth, -3, 0},      {kBrushType, 56, 55},
-        {kBrushType, -2, 0},      {kBrushType, 30, 30},     {kCoordinateUnit, 0, 0},
+        {kBorder, 9, 5},         {kBorder, -1, 0},          {kBackPictureMode, 3, 2}, {kBackPictureMode, -4, 0},
+        {kCoordinateUnit, 6, 5}, {kPenType, 7, 6},          {kPenType, -1, 0},        {kDrawMode, 16, 15},
+        {kDrawMode, -1, 0},      {kPenWidth, 40000, 32767}, {kPenWidth, -3, 0},       {kBrushType, 56, 55},
+        {kBrushType, -2, 0},     {kBrushType, 30, 30},      {kCoordinateUnit, 0, 0},
     };
     for (const Case& c : cases) {
         Write(kSmall, c.index, c.written);

@@ -67,10 +67,10 @@ TEST(BoardStressTest, WorkersDrawCopyAndReadWhileTheWindowPaintsAndMoves)
                 Write(kFramed, 2, 30 + (i + w) % 20);
                 Method(Command::kClear, {Board(kWide)});
                 Method(Command::kDrawLine, {Board(kWide), Int(i % 200), Int(0), Int(199 - i % 200), Int(99)});
-                Method(Command::kDrawPicture, {Board(kWide), Int(picture), Int(i % 150), Int(w * 40), Omitted(),
-                                               Omitted(), Int(1)});
-                Method(Command::kCopy, {Board(kWide), Int(i % 180), Int(10), Int(30), Int(20), Board(kFramed),
-                                        Int(0), Int(0), Int(1)});
+                Method(Command::kDrawPicture,
+                       {Board(kWide), Int(picture), Int(i % 150), Int(w * 40), Omitted(), Omitted(), Int(1)});
+                Method(Command::kCopy,
+                       {Board(kWide), Int(i % 180), Int(10), Int(30), Int(20), Board(kFramed), Int(0), Int(0), Int(1)});
                 Pixels framed = BoardPixels(kFramed);
                 Pixels wide = PixelsOf(Method(Command::kGetPictureData, {Board(kWide), Int(-50), Int(-50)}).bytes());
                 if (framed.colours.empty() || wide.width != 100 || wide.height != 50) {

@@ -29,8 +29,16 @@ rt::SubReturn OnRepaint(const int32_t* args, int count)
     }
     return {};
 }
-rt::SubReturn OnGotFocus(const int32_t*, int) { ++paintLog.gotFocus; return {}; }
-rt::SubReturn OnLostFocus(const int32_t*, int) { ++paintLog.lostFocus; return {}; }
+rt::SubReturn OnGotFocus(const int32_t*, int)
+{
+    ++paintLog.gotFocus;
+    return {};
+}
+rt::SubReturn OnLostFocus(const int32_t*, int)
+{
+    ++paintLog.lostFocus;
+    return {};
+}
 
 const rt::ApplicationSub kSubs[] = {OnRepaint, OnGotFocus, OnLostFocus};
 const rt::CodeBase kCodeBase{kSubs, 3};

@@ -82,10 +82,10 @@ rt::WindowRecord ButtonsWindow(const std::map<uint32_t, std::vector<uint8_t>>& r
         Unit(kRadioB, rt::kRadioBoxKind, {10, 110, 120, 24}, ChoiceData<rt::RadioBoxOptions>("&By size", false)));
     window.units.push_back(Unit(kGroupCheck, rt::kCheckBoxKind, {9, -4, 110, 24},
                                 ChoiceData<rt::CheckBoxOptions>("改变图片尺寸", false, kGroupCheckColour), kGroup));
-    window.units.push_back(Unit(kGroupRadioA, rt::kRadioBoxKind, {9, 30, 110, 24},
-                                ChoiceData<rt::RadioBoxOptions>("甲", false), kGroup));
-    window.units.push_back(Unit(kGroupRadioB, rt::kRadioBoxKind, {9, 60, 110, 24},
-                                ChoiceData<rt::RadioBoxOptions>("乙", false), kGroup));
+    window.units.push_back(
+        Unit(kGroupRadioA, rt::kRadioBoxKind, {9, 30, 110, 24}, ChoiceData<rt::RadioBoxOptions>("甲", false), kGroup));
+    window.units.push_back(
+        Unit(kGroupRadioB, rt::kRadioBoxKind, {9, 60, 110, 24}, ChoiceData<rt::RadioBoxOptions>("乙", false), kGroup));
     rt::UnitRecord group = Unit(kGroup, rt::kGroupBoxKind, {200, 60, 200, 120}, GroupData());
     group.placed().children = {kGroupCheck, kGroupRadioA, kGroupRadioB};
     window.units.push_back(group);
@@ -103,7 +103,8 @@ rt::WindowRecord ButtonsWindow(const std::map<uint32_t, std::vector<uint8_t>>& r
 bool LoadButtonsWindow(const std::map<uint32_t, std::vector<uint8_t>>& replacedData)
 {
     window_test::StartWindowLayerForTests();
-    for (const rt::UnitKindDescription* kind : {&rt::units::GroupBoxKind(), &rt::units::ButtonKind(), &rt::units::CheckBoxKind(), &rt::units::RadioBoxKind()}) {
+    for (const rt::UnitKindDescription* kind : {&rt::units::GroupBoxKind(), &rt::units::ButtonKind(),
+                                                &rt::units::CheckBoxKind(), &rt::units::RadioBoxKind()}) {
         rt::RegisterUnitKind(*kind);
     }
     clicks.clear();
@@ -119,10 +120,7 @@ void CloseWindows()
     window_test::Pump(20);
 }
 
-HWND UnitHandle(uint32_t unitId)
-{
-    return window_test::UnitHandle(kWindow, unitId);
-}
+HWND UnitHandle(uint32_t unitId) { return window_test::UnitHandle(kWindow, unitId); }
 
 int Clicks(uint32_t unitId) { return clicks[unitId]; }
 

@@ -126,9 +126,9 @@ TEST_F(ChoiceBoxTest, BackColourAnswersTheColourRequest)
     Write(kCheckBox, kBackColour, static_cast<int32_t>(RGB(10, 20, 30)));
     rt::MemoryDc memory(nullptr);
     HDC dc = memory.get();
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(UnitHandle(kWindowUnit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(UnitHandle(kCheckBox))));
+    auto brush =
+        reinterpret_cast<HBRUSH>(SendMessageW(UnitHandle(kWindowUnit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                              reinterpret_cast<LPARAM>(UnitHandle(kCheckBox))));
     LOGBRUSH described{};
     ASSERT_TRUE(brush);
     GetObjectW(brush, sizeof described, &described);

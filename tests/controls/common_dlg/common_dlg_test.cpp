@@ -48,10 +48,28 @@ constexpr const char* kPictureFilter = "(*.bmp;*.jpg;*.gif;*.tiff;*.png)|*.bmp;*
 
 // Property numbers of the kind.
 enum : int {
-    kDialogType = 0, kTitle = 1, kFileName = 2, kFilter = 3, kFilterIndex = 4, kInitialDir = 5, kDefaultExt = 6,
-    kCreatePrompt = 7, kFileMustExist = 8, kOverwritePrompt = 9, kPathMustExist = 10, kNoChangeDir = 11,
-    kFontColour = 12, kFontBold = 13, kFontItalic = 14, kFontUnderline = 15, kFontStrikeOut = 16, kFontName = 17,
-    kFontSize = 18, kHelpFile = 19, kHelpCommand = 20, kHelpTopic = 21,
+    kDialogType = 0,
+    kTitle = 1,
+    kFileName = 2,
+    kFilter = 3,
+    kFilterIndex = 4,
+    kInitialDir = 5,
+    kDefaultExt = 6,
+    kCreatePrompt = 7,
+    kFileMustExist = 8,
+    kOverwritePrompt = 9,
+    kPathMustExist = 10,
+    kNoChangeDir = 11,
+    kFontColour = 12,
+    kFontBold = 13,
+    kFontItalic = 14,
+    kFontUnderline = 15,
+    kFontStrikeOut = 16,
+    kFontName = 17,
+    kFontSize = 18,
+    kHelpFile = 19,
+    kHelpCommand = 20,
+    kHelpTopic = 21,
 };
 
 bool Install(const std::vector<uint8_t>& dialogData)
@@ -86,10 +104,7 @@ void WriteText(int number, const std::string& text)
 {
     rt::WriteProperty(kWindow, kDialog, 8 + number, -1, reinterpret_cast<uintptr_t>(text.c_str()), 0);
 }
-std::string ReadText(int number)
-{
-    return window_test::ReadTextProperty(kWindow, kDialog, 8 + number);
-}
+std::string ReadText(int number) { return window_test::ReadTextProperty(kWindow, kDialog, 8 + number); }
 
 bool Show()
 {
@@ -407,8 +422,8 @@ TEST_F(CommonDlgTest, ASaveDialogAsksBeforeReplacingAndACancelKeepsTheName)
     bool shown = true;
     {
         Driver driver([&](HWND dialog) {
-            asked = automation::ConfirmFileDialog(dialog, existing, kWaitMs) ==
-                    automation::FileDialogOutcome::kMessageBox;
+            asked =
+                automation::ConfirmFileDialog(dialog, existing, kWaitMs) == automation::FileDialogOutcome::kMessageBox;
             automation::AnswerOverwritePrompt(dialog, false, kWaitMs);
             automation::CancelFileDialog(dialog, kWaitMs);
         });
@@ -453,16 +468,14 @@ TEST_P(CommonDlgFilterTest, TheDialogOffersThePairsAndStartsWithTheIndexedOne)
     EXPECT_EQ(types.selected, GetParam().selected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, CommonDlgFilterTest,
-    ::testing::Values(FilterCase{"A|*.a|B|*.b", 1, {"A", "B"}, 1},
-                      FilterCase{"A|*.a|B|*.b||", 0, {"A", "B"}, 0},
-                      // A negative index in the stored data selects the first pair.
-                      FilterCase{"A|*.a|B|*.b  ", -1, {"A", "B"}, 0},
-                      FilterCase{"图片|*.jpg|全部|*.*", 0, {"图片", "全部"}, 0},
-                      // A double-byte character whose second byte is "|" is no separator.
-                      FilterCase{"\x81\x7c|*.a", 0, {"\x81\x7c"}, 0},
-                      FilterCase{"", 0, {}, -1}));
+INSTANTIATE_TEST_SUITE_P(Filters, CommonDlgFilterTest,
+                         ::testing::Values(FilterCase{"A|*.a|B|*.b", 1, {"A", "B"}, 1},
+                                           FilterCase{"A|*.a|B|*.b||", 0, {"A", "B"}, 0},
+                                           // A negative index in the stored data selects the first pair.
+                                           FilterCase{"A|*.a|B|*.b  ", -1, {"A", "B"}, 0},
+                                           FilterCase{"图片|*.jpg|全部|*.*", 0, {"图片", "全部"}, 0},
+                                           // A double-byte character whose second byte is "|" is no separator.
+                                           FilterCase{"\x81\x7c|*.a", 0, {"\x81\x7c"}, 0}, FilterCase{"", 0, {}, -1}));
 
 TEST_F(CommonDlgTest, ShowFromAWorkerThreadRunsTheDialogOnTheWindowThread)
 {

@@ -25,7 +25,10 @@ namespace {
 
 namespace units = data::main_window;
 
-int64_t ReadNumber(uint32_t windowId, uint32_t unitId, int index) { return rt::ReadProperty(windowId, unitId, index, -1); }
+int64_t ReadNumber(uint32_t windowId, uint32_t unitId, int index)
+{
+    return rt::ReadProperty(windowId, unitId, index, -1);
+}
 
 enum CommonProperty : int { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3, kVisible = 5, kDisabled = 6 };
 // Kind properties the application uses (unit index).
@@ -74,14 +77,14 @@ TEST_F(MainWindowTest, AllThirtyNineUnitsAreLive)
 TEST_F(MainWindowTest, UnitsStandWhereTheLayoutPutsThem)
 {
     const Placement placements[] = {
-        {units::kOpenButton, 480, 6, 108, 30},     {units::kPreviewButton, 480, 39, 108, 30},
-        {units::kSplitButton, 480, 72, 108, 30},   {units::kByCountRadio, 487, 103, 80, 24},
-        {units::kRowsEdit, 488, 127, 71, 24},      {units::kColumnsEdit, 488, 159, 71, 24},
-        {units::kBySizeRadio, 487, 194, 80, 24},   {units::kPieceWidthEdit, 488, 221, 71, 24},
+        {units::kOpenButton, 480, 6, 108, 30},       {units::kPreviewButton, 480, 39, 108, 30},
+        {units::kSplitButton, 480, 72, 108, 30},     {units::kByCountRadio, 487, 103, 80, 24},
+        {units::kRowsEdit, 488, 127, 71, 24},        {units::kColumnsEdit, 488, 159, 71, 24},
+        {units::kBySizeRadio, 487, 194, 80, 24},     {units::kPieceWidthEdit, 488, 221, 71, 24},
         {units::kPieceHeightEdit, 488, 252, 71, 24}, {units::kPreviewBoard, 8, 8, 464, 344},
-        {units::kProgressBar, 8, 357, 464, 18},    {units::kInfoGroup, 7, 384, 465, 65},
-        {units::kLink1, 479, 384, 110, 20},        {units::kLink2, 479, 406, 110, 20},
-        {units::kLink3, 479, 428, 110, 20},        {units::kNoticeView, 304, 264, 128, 128},
+        {units::kProgressBar, 8, 357, 464, 18},      {units::kInfoGroup, 7, 384, 465, 65},
+        {units::kLink1, 479, 384, 110, 20},          {units::kLink2, 479, 406, 110, 20},
+        {units::kLink3, 479, 428, 110, 20},          {units::kNoticeView, 304, 264, 128, 128},
     };
     for (const Placement& p : placements) {
         SCOPED_TRACE(p.unit);
@@ -138,7 +141,8 @@ TEST_F(MainWindowTest, UnitsStartInTheirTemplateStates)
     EXPECT_EQ(ReadNumber(units::kId, units::kByCountRadio, kChecked), 1);
     EXPECT_EQ(ReadNumber(units::kId, units::kBySizeRadio, kChecked), 0);
     EXPECT_EQ(ReadNumber(units::kId, units::kResizeCheck, kChecked), 0);
-    for (uint32_t edit : {units::kPieceWidthEdit, units::kPieceHeightEdit, units::kResizeWidthEdit, units::kResizeHeightEdit}) {
+    for (uint32_t edit :
+         {units::kPieceWidthEdit, units::kPieceHeightEdit, units::kResizeWidthEdit, units::kResizeHeightEdit}) {
         EXPECT_EQ(ReadNumber(units::kId, edit, kDisabled), 1) << edit;
         EXPECT_FALSE(IsWindowEnabled(window_test::UnitHandle(units::kId, edit))) << edit;
     }

@@ -59,8 +59,8 @@ const rt::CodeBase kCodeBase{kSubs, 2};
 
 rt::UnitRecord BoxRecord(uint32_t id, rt::UnitRect rect, const rt::EditBoxOptions& options)
 {
-    return window_test::Record(id, rt::kEditBoxKind, rect, rt::kUnitVisible | rt::kUnitTakesFocus,
-                               {{0, 0}, {1, 1}}, rt::WriteOptions(options));
+    return window_test::Record(id, rt::kEditBoxKind, rect, rt::kUnitVisible | rt::kUnitTakesFocus, {{0, 0}, {1, 1}},
+                               rt::WriteOptions(options));
 }
 
 rt::WindowRecord MakeWindow()
@@ -110,10 +110,7 @@ rt::WindowRecord MakeWindow()
     return window;
 }
 
-HWND UnitHandle(uint32_t unitId)
-{
-    return window_test::UnitHandle(kWindow, unitId);
-}
+HWND UnitHandle(uint32_t unitId) { return window_test::UnitHandle(kWindow, unitId); }
 
 int32_t ReadNumber(uint32_t unitId, int number)
 {
@@ -402,8 +399,8 @@ TEST_F(EditBoxTest, ColourRequestsAnswerWithTheBoxColours)
     HWND text = UnitHandle(kTextBox);
     rt::MemoryDc memory(nullptr);
     HDC dc = memory.get();
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(text), WM_CTLCOLOREDIT,
-                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)));
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(text), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)));
     ASSERT_TRUE(brush);
     EXPECT_EQ(GetTextColor(dc), 0x0000ffu);
     EXPECT_EQ(GetBkColor(dc), 0xecd0a0u);
@@ -414,8 +411,8 @@ TEST_F(EditBoxTest, ColourRequestsAnswerWithTheBoxColours)
     // A read-only box asks as a static control.
     WriteNumber(kTextBox, rt::units::kEditInputMode, 1);
     WriteNumber(kTextBox, rt::units::kEditBackColour, 0x123456);
-    brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(text), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(text)));
+    brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(text), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text)));
     GetObjectW(brush, sizeof look, &look);
     EXPECT_EQ(look.lbColor, 0x123456u);
     EXPECT_EQ(GetBkColor(dc), 0x123456u);

@@ -74,7 +74,8 @@ void Write(uint32_t windowId, uint32_t unitId, int index, int32_t value)
 
 rt::SubReturn Record(int event, const int32_t* args, int count)
 {
-    seen.push_back({event, window_test::ReadTextProperty(kWindow, kView, kAddress), window_test::ReadTextProperty(kWindow, kView, kStatusText),
+    seen.push_back({event, window_test::ReadTextProperty(kWindow, kView, kAddress),
+                    window_test::ReadTextProperty(kWindow, kView, kStatusText),
                     std::vector<int32_t>(args, args + count)});
     if (event == 0 && closeInHandler) {
         rt::DestroyAllWindows();
@@ -94,8 +95,17 @@ rt::SubReturn OnViewEvent(const int32_t* args, int count)
 constexpr int kKeyDownEvent = -9;
 
 const rt::ApplicationSub kSubs[] = {
-    OnViewEvent<0>, OnViewEvent<1>, OnViewEvent<2>, OnViewEvent<3>, OnViewEvent<4>,  OnViewEvent<5>,
-    OnViewEvent<6>, OnViewEvent<7>, OnViewEvent<8>, OnViewEvent<9>, OnViewEvent<kKeyDownEvent>,
+    OnViewEvent<0>,
+    OnViewEvent<1>,
+    OnViewEvent<2>,
+    OnViewEvent<3>,
+    OnViewEvent<4>,
+    OnViewEvent<5>,
+    OnViewEvent<6>,
+    OnViewEvent<7>,
+    OnViewEvent<8>,
+    OnViewEvent<9>,
+    OnViewEvent<kKeyDownEvent>,
 };
 const rt::CodeBase kCodeBase{kSubs, 11};
 
@@ -440,7 +450,8 @@ TEST_F(HtmlViewerTest, AStoredAddressIsNavigatedToAtCreation)
     ASSERT_TRUE(window_test::InstallTemplates({window}, kCodeBase));
     ASSERT_TRUE(rt::LoadWindow(kPlainWindow, nullptr, false, false));
     DWORD start = GetTickCount();
-    while (window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress) != "about:blank" && GetTickCount() - start < 3000) {
+    while (window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress) != "about:blank" &&
+           GetTickCount() - start < 3000) {
         window_test::Pump(20);
     }
     EXPECT_EQ(window_test::ReadTextProperty(kPlainWindow, kPlainView, kAddress), "about:blank");

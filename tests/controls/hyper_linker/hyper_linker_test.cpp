@@ -79,8 +79,8 @@ bool Install(const std::vector<uint8_t>& linkData, std::vector<rt::EventBinding>
     rt::WindowRecord window;
     window.id = kWindow;
     window.units.push_back(window_test::DefaultWindowRecord(kWindowUnit, {30, 30, 300, 160}, rt::kUnitVisible, {}));
-    window.units.push_back(window_test::Record(kLink, rt::kHyperLinkerKind, {10, 10, kWidth, kHeight},
-                                               rt::kUnitVisible, std::move(linkBindings), linkData));
+    window.units.push_back(window_test::Record(kLink, rt::kHyperLinkerKind, {10, 10, kWidth, kHeight}, rt::kUnitVisible,
+                                               std::move(linkBindings), linkData));
     return window_test::InstallTemplates({window}, rt::CodeBase{kSubs, 1});
 }
 
@@ -92,10 +92,7 @@ HWND LinkHandle()
 
 int64_t Read(int number) { return rt::ReadProperty(kWindow, kLink, 8 + number, -1); }
 
-std::string ReadText(int number)
-{
-    return window_test::ReadTextProperty(kWindow, kLink, 8 + number);
-}
+std::string ReadText(int number) { return window_test::ReadTextProperty(kWindow, kLink, 8 + number); }
 
 bool OpenLink()
 {

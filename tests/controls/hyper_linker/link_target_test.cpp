@@ -88,9 +88,9 @@ TEST(BrowserTarget, ATargetIsOneQuotedArgumentWithItsFinalBackslashesDoubled)
 // line; a leading "-" or "/" reads as the browser's own switch.
 TEST(BrowserTarget, ATargetThatCannotBeOneHarmlessArgumentStartsNothing)
 {
-    for (const wchar_t* target : {L"", L"http://x/\" -new-window \"", L"\"http://x/\"", L"http://x/\t-a",
-                                  L"http://x/\r\n-a", L"http://x/\x7f", L"http://x/\x85", L"-new-window",
-                                  L"--gpu-launcher=calc.exe", L"/c calc.exe"}) {
+    for (const wchar_t* target :
+         {L"", L"http://x/\" -new-window \"", L"\"http://x/\"", L"http://x/\t-a", L"http://x/\r\n-a", L"http://x/\x7f",
+          L"http://x/\x85", L"-new-window", L"--gpu-launcher=calc.exe", L"/c calc.exe"}) {
         EXPECT_FALSE(rt::units::BrowserCommandLine(L"b.exe \"%1\"", target)) << target;
     }
 }

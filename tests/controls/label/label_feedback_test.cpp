@@ -41,7 +41,8 @@ rt::ValueTriple CallRaiseFeedback(std::vector<rt::ValueTriple> args)
 {
     // The core command table's entry of the method, as application code reaches it.
     rt::ValueTriple result{};
-    rt::commands::ForwardCommand<rt::commands::CoreCommand::kRaiseFeedback>(&result, static_cast<int>(args.size()), args.data());
+    rt::commands::ForwardCommand<rt::commands::CoreCommand::kRaiseFeedback>(&result, static_cast<int>(args.size()),
+                                                                            args.data());
     return result;
 }
 
@@ -72,7 +73,9 @@ TEST_F(LabelFeedbackTest, PostedCallReturnsAtOnceAndTheHandlerRunsOnTheWindowThr
 {
     rt::ValueTriple result{};
     // The window thread does not dispatch while the worker runs: a posted call must not wait.
-    std::thread worker([&] { result = CallRaiseFeedback({LabelRef(), rt::MakeInt(3), rt::MakeInt(4), rt::MakeLogical(false)}); });
+    std::thread worker([&] {
+        result = CallRaiseFeedback({LabelRef(), rt::MakeInt(3), rt::MakeInt(4), rt::MakeLogical(false)});
+    });
     worker.join();
     EXPECT_EQ(result.type, rt::kInt);
     EXPECT_EQ(result.low, 0u);
@@ -167,8 +170,8 @@ TEST_F(LabelFeedbackTest, ReferencesToNoLiveLabelGiveZeroAndRunNothing)
 
 TEST_F(LabelFeedbackTest, ALabelWithoutABindingAnswersZero)
 {
-    rt::ValueTriple result = CallRaiseFeedback({rt::MakeUnitRef(kWindow, label_test::kSecondLabel, rt::kLabelKind),
-                                                rt::MakeInt(1), rt::MakeInt(2)});
+    rt::ValueTriple result = CallRaiseFeedback(
+        {rt::MakeUnitRef(kWindow, label_test::kSecondLabel, rt::kLabelKind), rt::MakeInt(1), rt::MakeInt(2)});
     EXPECT_EQ(result.low, 0u);
     EXPECT_EQ(calls.load(), 0);
 }

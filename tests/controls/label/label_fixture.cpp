@@ -20,10 +20,10 @@ bool LoadLabelWindowWithData(const std::vector<uint8_t>& propertyData, const rt:
     rt::WindowRecord window;
     window.id = kWindow;
     window.units.push_back(window_test::DefaultWindowRecord(kWindowUnit, {30, 30, 320, 200}, rt::kUnitVisible, {}));
-    window.units.push_back(window_test::Record(kLabel, rt::kLabelKind, {10, 10, 200, 60}, rt::kUnitVisible,
-                                               {{0, 0}}, propertyData));
-    window.units.push_back(window_test::Record(kSecondLabel, rt::kLabelKind, {10, 100, 100, 20}, rt::kUnitVisible,
-                                               {}, {}));
+    window.units.push_back(
+        window_test::Record(kLabel, rt::kLabelKind, {10, 10, 200, 60}, rt::kUnitVisible, {{0, 0}}, propertyData));
+    window.units.push_back(
+        window_test::Record(kSecondLabel, rt::kLabelKind, {10, 100, 100, 20}, rt::kUnitVisible, {}, {}));
     if (!window_test::InstallTemplates({window}, codeBase)) {
         return false;
     }

@@ -48,10 +48,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 int32_t Read(int index) { return static_cast<int32_t>(rt::ReadProperty(kWindow, kLabel, index, -1)); }
 void Write(int index, int32_t value) { rt::WriteProperty(kWindow, kLabel, index, -1, static_cast<uint32_t>(value), 0); }
 
-std::string ReadText(int index)
-{
-    return window_test::ReadTextProperty(kWindow, kLabel, index);
-}
+std::string ReadText(int index) { return window_test::ReadTextProperty(kWindow, kLabel, index); }
 
 // White background, black plain text: what the painting tests start from.
 rt::LabelOptions PlainOptions(const std::string& caption)
@@ -296,7 +293,8 @@ TEST_F(LabelUnitTest, BackPictureThatDoesNotDecodeLeavesTheBackColour)
 
 TEST_F(LabelUnitTest, FontAndWordWrapWritesReadBack)
 {
-    ASSERT_TRUE(label_test::LoadLabelWindow(PlainOptions("一二三四五六七八九十一二三四五六七八九十一二三四五六"), kCodeBase));
+    ASSERT_TRUE(
+        label_test::LoadLabelWindow(PlainOptions("一二三四五六七八九十一二三四五六七八九十一二三四五六"), kCodeBase));
     Write(kWordWrap, 5);
     EXPECT_EQ(Read(kWordWrap), 1);
     label_test::Capture wrapped = label_test::CaptureLabel();

@@ -47,15 +47,12 @@ rt::WindowRecord MakeWindow()
     stored.Minimum = 50;
     stored.Maximum = 40000;
     stored.Position = 20;
-    window.units.push_back(window_test::Record(kStoredBar, rt::kProcessBarKind, {10, 40, 20, 120}, rt::kUnitVisible,
-                                               {}, rt::WriteOptions(stored)));
+    window.units.push_back(window_test::Record(kStoredBar, rt::kProcessBarKind, {10, 40, 20, 120}, rt::kUnitVisible, {},
+                                               rt::WriteOptions(stored)));
     return window;
 }
 
-HWND UnitHandle(uint32_t unitId)
-{
-    return window_test::UnitHandle(kWindow, unitId);
-}
+HWND UnitHandle(uint32_t unitId) { return window_test::UnitHandle(kWindow, unitId); }
 
 int32_t ReadNumber(uint32_t unitId, int number)
 {

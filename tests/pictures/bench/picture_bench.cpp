@@ -92,9 +92,8 @@ int main(int argc, char** argv)
     std::string theirs = (folder / "cjpeg.jpg").string();
     WriteBmp(source);
 
-    double oursSeconds = BestSeconds(runs, [&] {
-        return pictures::ConvertToJpeg(source.c_str(), ours.c_str(), false, 100, true, 0) == 1;
-    });
+    double oursSeconds = BestSeconds(
+        runs, [&] { return pictures::ConvertToJpeg(source.c_str(), ours.c_str(), false, 100, true, 0) == 1; });
     std::string command = Quoted(cjpeg) + " -quality 100 -optimize -outfile " + Quoted(theirs) + " " + Quoted(source);
     double theirSeconds = BestSeconds(runs, [&] { return RunCommand(command); });
 
@@ -113,7 +112,8 @@ int main(int argc, char** argv)
                     static_cast<unsigned long long>(std::filesystem::file_size(theirs)));
         std::printf("ratio:         %.2f\n", oursSeconds / theirSeconds);
     }
-    std::printf("JPEG decode of that %llu-byte file:\n", static_cast<unsigned long long>(std::filesystem::file_size(ours)));
+    std::printf("JPEG decode of that %llu-byte file:\n",
+                static_cast<unsigned long long>(std::filesystem::file_size(ours)));
     std::printf("DecodePictureFile: %.3f s\n", decodeSeconds);
     if (djpegSeconds < 0) {
         std::printf("djpeg: could not run %s\n", djpegCommand.c_str());

@@ -13,8 +13,8 @@ int main(int argc, char** argv)
         return 2;
     }
     auto number = [&](int i, int fallback) { return argc == 7 ? std::atoi(argv[i]) : fallback; };
-    int result = pictures::ConvertToJpeg(argv[1], argv[2], number(3, 0) != 0, number(4, 100), number(5, 1) != 0,
-                                         number(6, 0));
+    int result =
+        pictures::ConvertToJpeg(argv[1], argv[2], number(3, 0) != 0, number(4, 100), number(5, 1) != 0, number(6, 0));
     std::printf("%d\n", result);
     return 0;
 }

@@ -63,8 +63,8 @@ TEST_F(ConvertToJpegTest, BadArgumentsTouchNoFile)
     std::string in = path("in.bmp");
     std::string out = path("out.jpg");
     const Case cases[] = {
-        {in.c_str(), out.c_str(), 0, 0},   {in.c_str(), out.c_str(), 101, 0}, {in.c_str(), out.c_str(), 100, -1},
-        {in.c_str(), out.c_str(), 100, 101}, {nullptr, out.c_str(), 100, 0},  {in.c_str(), "", 100, 0},
+        {in.c_str(), out.c_str(), 0, 0},     {in.c_str(), out.c_str(), 101, 0}, {in.c_str(), out.c_str(), 100, -1},
+        {in.c_str(), out.c_str(), 100, 101}, {nullptr, out.c_str(), 100, 0},    {in.c_str(), "", 100, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ConvertToJpeg(c.source, c.destination, false, c.quality, true, c.smoothing), -7)
@@ -177,7 +177,7 @@ TEST_F(ConvertToJpegTest, CommandReadsItsArgumentTriples)
     std::string in = path("in.bmp");
     std::string out = path("out.jpg");
     rt::ValueTriple args[] = {rt::MakeText(in.c_str()), rt::MakeText(out.c_str()), rt::MakeLogical(true),
-                              rt::MakeInt(90), rt::MakeLogical(true), rt::MakeInt(0)};
+                              rt::MakeInt(90),          rt::MakeLogical(true),     rt::MakeInt(0)};
     rt::ValueTriple result;
     pictures::ConvertToJpegCommand(&result, 6, args);
     EXPECT_EQ(result.type, rt::kInt);
@@ -196,7 +196,8 @@ TEST_F(ConvertToJpegTest, CommandChecksTheTypesOfItsArguments)
     WriteBytes(path("in.bmp"), BmpFile(GradientPicture(8, 8)));
     std::string in = path("in.bmp");
     std::string out = path("out.jpg");
-    auto call = [&](rt::ValueTriple source, rt::ValueTriple destination, rt::ValueTriple grey, rt::ValueTriple quality) {
+    auto call = [&](rt::ValueTriple source, rt::ValueTriple destination, rt::ValueTriple grey,
+                    rt::ValueTriple quality) {
         rt::ValueTriple args[] = {source, destination, grey, quality, rt::MakeLogical(true), rt::MakeInt(0)};
         rt::ValueTriple result;
         pictures::ConvertToJpegCommand(&result, 6, args);

@@ -85,8 +85,8 @@ TEST_F(JpegEncoderTest, OtherSettingsGiveTheirBytesToo)
 {
     RgbPicture picture = GradientPicture(90, 70);
     // Smoothing makes libjpeg keep context rows, a larger picture of samples in its memory.
-    for (JpegSettings settings : {JpegSettings{false, 75, false, 0}, JpegSettings{false, 30, true, 60},
-                                  JpegSettings{false, 1, false, 100}}) {
+    for (JpegSettings settings :
+         {JpegSettings{false, 75, false, 0}, JpegSettings{false, 30, true, 60}, JpegSettings{false, 1, false, 100}}) {
         EXPECT_EQ(Encode(encoder, 90, 70, RowFormat::kBgr, RowsOf(picture, RowFormat::kBgr), settings),
                   Converted(picture, settings))
             << "quality " << settings.quality << ", smoothing " << settings.smoothing;

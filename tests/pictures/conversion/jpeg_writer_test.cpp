@@ -49,8 +49,8 @@ bool HasStandardLuminanceDcTable(const std::vector<Segment>& segments)
 {
     const Bytes standard{0x00, 0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0};
     return std::any_of(segments.begin(), segments.end(), [&](const Segment& s) {
-        return s.marker == 0xC4 && std::search(s.body.begin(), s.body.end(), standard.begin(), standard.end()) ==
-                                       s.body.begin();
+        return s.marker == 0xC4 &&
+               std::search(s.body.begin(), s.body.end(), standard.begin(), standard.end()) == s.body.begin();
     });
 }
 

@@ -27,9 +27,9 @@ protected:
             for (uint32_t x = 0; x < reference.width; ++x) {
                 const uint8_t* px = image.row(y) + x * image.bytesPerPixel() + (image.bitsPerPixel() == 32);
                 const uint8_t* expected = reference.at(x, y);
-                bool same = image.bitsPerPixel() == 8 ? px[0] == expected[0]
-                                                     : px[0] == expected[0] && px[1] == expected[1] &&
-                                                           px[2] == expected[2];
+                bool same = image.bitsPerPixel() == 8
+                                ? px[0] == expected[0]
+                                : px[0] == expected[0] && px[1] == expected[1] && px[2] == expected[2];
                 ASSERT_TRUE(same) << "pixel " << x << ", " << y;
             }
         }

@@ -153,7 +153,8 @@ Bytes PcxFile(const RgbPicture& picture, unsigned planes)
     if (planes == 1) {
         out.push_back(0x0C);
         for (unsigned i = 0; i < 256; ++i) {
-            out.insert(out.end(), {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), static_cast<uint8_t>(i / 2)});
+            out.insert(out.end(),
+                       {static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), static_cast<uint8_t>(i / 2)});
         }
     }
     return out;

@@ -101,8 +101,8 @@ TEST(BmpDecoder, RefusesBrokenHeaders)
         uint32_t value;
     };
     for (Patch p : {Patch{"data offset inside the header", 10, 20}, Patch{"zero width", 18, 0},
-                    Patch{"zero height", 22, 0}, Patch{"width beyond the limit", 18, 70000},
-                    Patch{"bit fields", 30, 3}, Patch{"information header beyond the file", 14, 100000}}) {
+                    Patch{"zero height", 22, 0}, Patch{"width beyond the limit", 18, 70000}, Patch{"bit fields", 30, 3},
+                    Patch{"information header beyond the file", 14, 100000}}) {
         std::vector<uint8_t> data = good;
         Put32(data, p.at, p.value);
         EXPECT_EQ(Decode(data), nullptr) << p.what;

@@ -29,26 +29,25 @@ TEST_P(DetectPictureKindTest, RecognisesTheFirstSixBytes)
 
 INSTANTIATE_TEST_SUITE_P(
     Signatures, DetectPictureKindTest,
-    ::testing::Values(
-        DetectCase{"BM", {'B', 'M', 0, 0, 0, 0}, PictureKind::kBmp},
-        DetectCase{"JPEG start of image", {0xFF, 0xD8, 0xFF, 0xE0, 0, 0}, PictureKind::kJpeg},
-        DetectCase{"icon", {0, 0, 1, 0, 2, 0}, PictureKind::kIcon},
-        DetectCase{"icon without entries", {0, 0, 1, 0, 0, 0}, PictureKind::kNone},
-        DetectCase{"cursor", {0, 0, 2, 0, 1, 0}, PictureKind::kCursor},
-        DetectCase{"resource type 3", {0, 0, 3, 0, 1, 0}, PictureKind::kNone},
-        DetectCase{"GIF87a", {'G', 'I', 'F', '8', '7', 'a'}, PictureKind::kGif},
-        DetectCase{"GIF89a", {'G', 'I', 'F', '8', '9', 'a'}, PictureKind::kGif},
-        DetectCase{"GIF88a", {'G', 'I', 'F', '8', '8', 'a'}, PictureKind::kNone},
-        DetectCase{"GIF89b", {'G', 'I', 'F', '8', '9', 'b'}, PictureKind::kNone},
-        DetectCase{"PCX 8 bits version 5", {0x0A, 5, 1, 8, 0, 0}, PictureKind::kPcx8},
-        DetectCase{"PCX 8 bits version 0", {0x0A, 0, 1, 8, 0, 0}, PictureKind::kPcx8},
-        DetectCase{"PCX version 6", {0x0A, 6, 1, 8, 0, 0}, PictureKind::kNone},
-        DetectCase{"PCX not run-length coded", {0x0A, 5, 0, 8, 0, 0}, PictureKind::kNone},
-        DetectCase{"PCX 1 bit version 3", {0x0A, 3, 1, 1, 0, 0}, PictureKind::kPcxMono},
-        DetectCase{"PCX 1 bit version 5", {0x0A, 5, 1, 1, 0, 0}, PictureKind::kNone},
-        DetectCase{"PCX 4 bits", {0x0A, 3, 1, 4, 0, 0}, PictureKind::kNone},
-        DetectCase{"five bytes of BMP", {'B', 'M', 0, 0, 0}, PictureKind::kNone},
-        DetectCase{"PNG", {0x89, 'P', 'N', 'G', '\r', '\n'}, PictureKind::kNone}));
+    ::testing::Values(DetectCase{"BM", {'B', 'M', 0, 0, 0, 0}, PictureKind::kBmp},
+                      DetectCase{"JPEG start of image", {0xFF, 0xD8, 0xFF, 0xE0, 0, 0}, PictureKind::kJpeg},
+                      DetectCase{"icon", {0, 0, 1, 0, 2, 0}, PictureKind::kIcon},
+                      DetectCase{"icon without entries", {0, 0, 1, 0, 0, 0}, PictureKind::kNone},
+                      DetectCase{"cursor", {0, 0, 2, 0, 1, 0}, PictureKind::kCursor},
+                      DetectCase{"resource type 3", {0, 0, 3, 0, 1, 0}, PictureKind::kNone},
+                      DetectCase{"GIF87a", {'G', 'I', 'F', '8', '7', 'a'}, PictureKind::kGif},
+                      DetectCase{"GIF89a", {'G', 'I', 'F', '8', '9', 'a'}, PictureKind::kGif},
+                      DetectCase{"GIF88a", {'G', 'I', 'F', '8', '8', 'a'}, PictureKind::kNone},
+                      DetectCase{"GIF89b", {'G', 'I', 'F', '8', '9', 'b'}, PictureKind::kNone},
+                      DetectCase{"PCX 8 bits version 5", {0x0A, 5, 1, 8, 0, 0}, PictureKind::kPcx8},
+                      DetectCase{"PCX 8 bits version 0", {0x0A, 0, 1, 8, 0, 0}, PictureKind::kPcx8},
+                      DetectCase{"PCX version 6", {0x0A, 6, 1, 8, 0, 0}, PictureKind::kNone},
+                      DetectCase{"PCX not run-length coded", {0x0A, 5, 0, 8, 0, 0}, PictureKind::kNone},
+                      DetectCase{"PCX 1 bit version 3", {0x0A, 3, 1, 1, 0, 0}, PictureKind::kPcxMono},
+                      DetectCase{"PCX 1 bit version 5", {0x0A, 5, 1, 1, 0, 0}, PictureKind::kNone},
+                      DetectCase{"PCX 4 bits", {0x0A, 3, 1, 4, 0, 0}, PictureKind::kNone},
+                      DetectCase{"five bytes of BMP", {'B', 'M', 0, 0, 0}, PictureKind::kNone},
+                      DetectCase{"PNG", {0x89, 'P', 'N', 'G', '\r', '\n'}, PictureKind::kNone}));
 
 TEST(DecodePictureBytes, RefusesMissingEmptyAndNegativeLengths)
 {

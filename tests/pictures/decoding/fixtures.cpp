@@ -184,7 +184,6 @@ RgbImage TopRows(const RgbImage& image, int rows)
     return top;
 }
 
-
 std::vector<uint8_t> HandMadeBmp(unsigned bits, int width, int height, uint32_t compression)
 {
     uint32_t colours = bits <= 8 ? 1u << bits : 0;

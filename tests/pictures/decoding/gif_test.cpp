@@ -54,9 +54,8 @@ TEST_P(GifMatchesReference, PixelForPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, GifMatchesReference,
-                         ::testing::Values("gif_basic.gif", "gif_interlaced.gif", "gif_2colour.gif",
-                                           "gif_16colour.gif", "gif_magick.gif", "gif_local_table.gif",
-                                           "gif_full_table.gif"));
+                         ::testing::Values("gif_basic.gif", "gif_interlaced.gif", "gif_2colour.gif", "gif_16colour.gif",
+                                           "gif_magick.gif", "gif_local_table.gif", "gif_full_table.gif"));
 
 TEST(GifDecoder, AnimatedGivesTheFirstFrame)
 {
@@ -105,8 +104,8 @@ TEST(GifDecoder, SkipsTheExtensionsBeforeTheImage)
     std::vector<uint8_t> control = {0x21, 0xF9, 4, 1, 10, 0, 1, 0};
     std::vector<uint8_t> comment = {0x21, 0xFE, 3, 'a', 'b', 'c', 2, 'd', 'e', 0};
     std::vector<uint8_t> text = {0x21, 0x01, 12, 0, 0, 0, 0, 8, 0, 8, 0, 8, 8, 1, 0, 2, 'h', 'i', 0};
-    std::vector<uint8_t> application = {0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0',
-                                        3, 1, 0, 0, 0};
+    std::vector<uint8_t> application = {0x21, 0xFF, 11,  'N', 'E', 'T', 'S', 'C', 'A', 'P',
+                                        'E',  '2',  '.', '0', 3,   1,   0,   0,   0};
     EXPECT_NE(Decode(Gif(Join({control, comment, text, application, kImage, kTrailer}))), nullptr);
 }
 

@@ -52,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         IconCase{"icon_48_16.ico", PictureKind::kIcon, 16},
         // The first 32-pixel entry with 16 colours or more, past a 256-colour (count 0) and a 2-colour
         // one. The 256-colour entry's data is broken: had it been chosen, the decode would fail.
-        IconCase{"icon_pick32.ico", PictureKind::kIcon, 32},
-        IconCase{"cursor.cur", PictureKind::kCursor, 24},
+        IconCase{"icon_pick32.ico", PictureKind::kIcon, 32}, IconCase{"cursor.cur", PictureKind::kCursor, 24},
         // PNG image data: the size comes from its header.
         IconCase{"icon_png.ico", PictureKind::kIcon, 40}));
 

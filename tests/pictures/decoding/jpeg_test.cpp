@@ -60,10 +60,7 @@ TEST(JpegDecoder, TruncatedFileStillDecodes)
     EXPECT_TRUE(SameImage(TopRows(PictureRgb(*picture), 16), TopRows(ReadReference("jpeg_whole64.jpg"), 16)));
 }
 
-TEST(JpegDecoder, RefusesFourComponents)
-{
-    EXPECT_EQ(Decode(ReadFixture("jpeg_cmyk.jpg")), nullptr);
-}
+TEST(JpegDecoder, RefusesFourComponents) { EXPECT_EQ(Decode(ReadFixture("jpeg_cmyk.jpg")), nullptr); }
 
 TEST(JpegDecoder, RefusesDataWithoutAnImage)
 {

@@ -36,10 +36,7 @@ std::vector<uint8_t> Pcx(uint8_t version, uint8_t bits, uint16_t width, uint16_t
     return data;
 }
 
-std::vector<uint8_t> Rows(const Picture& p)
-{
-    return {p.data + 40 + 1024, p.data + p.dataSize};
-}
+std::vector<uint8_t> Rows(const Picture& p) { return {p.data + 40 + 1024, p.data + p.dataSize}; }
 
 class PcxMatchesReference : public ::testing::TestWithParam<const char*> {};
 

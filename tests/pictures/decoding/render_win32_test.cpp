@@ -61,7 +61,8 @@ OwnedPicture FixturePicture(const std::string& name)
 class Board {
 public:
     Board(int width, int height, COLORREF fill)
-        : bitmap_(CreateCompatibleBitmap(screen_.get(), width, height)), dc_(screen_.get()),
+        : bitmap_(CreateCompatibleBitmap(screen_.get(), width, height)),
+          dc_(screen_.get()),
           selection_(std::make_unique<rt::ScopedSelection>(dc_.get(), bitmap_.get()))
     {
         RECT all{0, 0, width, height};
@@ -151,8 +152,8 @@ TEST(RenderPicture, FailsWithoutContextOrForATornDownPicture)
 
 TEST(RenderPicture, EachKindOnABoard)
 {
-    for (const char* name : {"jpeg_colour.jpg", "bmp_8bit.bmp", "gif_basic.gif", "pcx_8bit.pcx", "pcx_mono.pcx",
-                             "icon_48_16.ico"}) {
+    for (const char* name :
+         {"jpeg_colour.jpg", "bmp_8bit.bmp", "gif_basic.gif", "pcx_8bit.pcx", "pcx_mono.pcx", "icon_48_16.ico"}) {
         OwnedPicture picture = FixturePicture(name);
         ASSERT_NE(picture, nullptr) << name;
         Board board(picture->width, picture->height, RGB(255, 255, 255));

@@ -109,8 +109,8 @@ JpegBytes PaddedWithComments(const JpegBytes& jpeg, size_t size)
         // A segment is its marker, then a length that counts itself and the text.
         size_t missing = size - jpeg.size() - comments.size();
         size_t length = std::clamp<size_t>(missing > 2 ? missing - 2 : 0, 2, kLargestSegment);
-        comments.insert(comments.end(), {kMarker, kComment, static_cast<uint8_t>(length >> 8),
-                                         static_cast<uint8_t>(length)});
+        comments.insert(comments.end(),
+                        {kMarker, kComment, static_cast<uint8_t>(length >> 8), static_cast<uint8_t>(length)});
         comments.resize(comments.size() + length - 2, 'x');
     }
     JpegBytes padded(jpeg.begin(), jpeg.begin() + 2);

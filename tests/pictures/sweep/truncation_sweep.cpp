@@ -35,8 +35,8 @@ constexpr size_t kReducedEveryLengthUpTo = 256;
 constexpr size_t kReducedStride = 16;
 constexpr size_t kReducedPercentStep = 5;
 constexpr uint64_t kReducedLargestPicture = 64 * 1024;
-const char* const kPictureEndings[] = {".jpg", ".jpeg", ".bmp", ".ico", ".cur", ".gif", ".pcx", ".png", ".tif",
-                                       ".tiff"};
+const char* const kPictureEndings[] = {".jpg", ".jpeg", ".bmp", ".ico", ".cur",
+                                       ".gif", ".pcx",  ".png", ".tif", ".tiff"};
 
 // FNV-1a, 64 bits.
 class Digest {
@@ -204,7 +204,8 @@ std::vector<fs::path> Pictures(const std::vector<std::string>& folders, bool ful
             continue;
         }
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-            if (entry.is_regular_file() && IsPicture(entry.path()) && (full || entry.file_size() <= kReducedLargestPicture)) {
+            if (entry.is_regular_file() && IsPicture(entry.path()) &&
+                (full || entry.file_size() <= kReducedLargestPicture)) {
                 found.push_back(entry.path());
             }
         }
@@ -266,9 +267,8 @@ int main(int argc, char** argv)
         digests << path.string() << ' ' << cuts.size() << ' ' << std::hex << digest.value() << std::dec << '\n';
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%zu pictures, %llu cuts, each through 6 decoders and 6 readers: %llu cases in %.1f s\n",
-                seen.size(), static_cast<unsigned long long>(cases), static_cast<unsigned long long>(cases * 12),
-                seconds);
+    std::printf("%zu pictures, %llu cuts, each through 6 decoders and 6 readers: %llu cases in %.1f s\n", seen.size(),
+                static_cast<unsigned long long>(cases), static_cast<unsigned long long>(cases * 12), seconds);
     if (!temp.empty()) {
         fs::remove_all(temp);
     }

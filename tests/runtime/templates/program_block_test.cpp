@@ -42,7 +42,12 @@ constexpr uint32_t D = rt::kUnitDisabled;
 constexpr uint32_t F = rt::kUnitTakesFocus;
 
 const std::vector<ExpectedUnit> kMainUnits = {
-    {0x06010000, rt::kWindowKind, "", 0, {50, 50, 602, 489}, V,
+    {0x06010000,
+     rt::kWindowKind,
+     "",
+     0,
+     {50, 50, 602, 489},
+     V,
      {{0, subs::kOnMainWindowCreated}, {2, subs::kOnMainWindowDestroyed}}},
     {0x1601025e, rt::kHtmlViewerKind, "超文本浏览框1", 0, {304, 264, 128, 128}, F, {}},
     {0x16010255, rt::kLabelKind, "标签10", 0x160100a8, {297, 0, 64, 16}, 0, {{0, subs::kOnSplitDoneFeedback}}},
@@ -85,7 +90,12 @@ const std::vector<ExpectedUnit> kMainUnits = {
 };
 
 const std::vector<ExpectedUnit> kPreviewUnits = {
-    {0x06010143, rt::kWindowKind, "", 0, {50, 50, 491, 337}, V,
+    {0x06010143,
+     rt::kWindowKind,
+     "",
+     0,
+     {50, 50, 491, 337},
+     V,
      {{0, subs::kOnPreviewWindowCreated}, {2, subs::kOnPreviewWindowDestroyed}}},
     {0x16010149, rt::kHtmlViewerKind, "超文本浏览框1", 0, {8, 48, 344, 248}, V | F, {}},
     {0x1601014a, rt::kHtmlViewerKind, "超文本浏览框2", 0, {32, 8, 400, 57}, F, {}},
@@ -225,8 +235,8 @@ TEST_F(ProgramBlock, WindowsHaveTheirFramesAndTitles)
 TEST_F(ProgramBlock, EditBoxesTakeSignedNumbers)
 {
     const std::pair<uint32_t, const char*> boxes[] = {
-        {main::kRowsEdit, "3"},           {main::kColumnsEdit, "5"},         {main::kPieceWidthEdit, "100"},
-        {main::kPieceHeightEdit, "100"},  {main::kResizeWidthEdit, "100"},   {main::kResizeHeightEdit, "100"}};
+        {main::kRowsEdit, "3"},          {main::kColumnsEdit, "5"},       {main::kPieceWidthEdit, "100"},
+        {main::kPieceHeightEdit, "100"}, {main::kResizeWidthEdit, "100"}, {main::kResizeHeightEdit, "100"}};
     for (const auto& [id, content] : boxes) {
         auto edit = options<rt::EditBoxOptions>(main::kId, id);
         EXPECT_EQ(edit.Content, content);
@@ -241,10 +251,11 @@ TEST_F(ProgramBlock, EditBoxesTakeSignedNumbers)
 TEST_F(ProgramBlock, LabelsCarryTheirCaptions)
 {
     const std::pair<uint32_t, const char*> labels[] = {
-        {main::kRowsLabel, "行"},         {main::kColumnsLabel, "列"},         {main::kPieceWidthLabel, "宽"},
-        {main::kPieceHeightLabel, "高"},  {main::kResizeWidthLabel, "宽"},     {main::kResizeHeightLabel, "高"},
-        {main::kSizeCaptionLabel, "尺寸:"}, {main::kNameCaptionLabel, "图片名称:"}, {main::kPictureNameLabel, ""},
-        {main::kPictureSizeLabel, ""}};
+        {main::kRowsLabel, "行"},           {main::kColumnsLabel, "列"},
+        {main::kPieceWidthLabel, "宽"},     {main::kPieceHeightLabel, "高"},
+        {main::kResizeWidthLabel, "宽"},    {main::kResizeHeightLabel, "高"},
+        {main::kSizeCaptionLabel, "尺寸:"}, {main::kNameCaptionLabel, "图片名称:"},
+        {main::kPictureNameLabel, ""},      {main::kPictureSizeLabel, ""}};
     for (const auto& [id, caption] : labels) {
         auto label = options<rt::LabelOptions>(main::kId, id);
         EXPECT_EQ(label.Caption, caption);
@@ -357,9 +368,9 @@ TEST_F(ProgramBlock, BoardsHaveAFrameAndABitmap)
 TEST_F(ProgramBlock, UnitsWithoutPropertyDataUseTheirKindsDefaults)
 {
     const std::pair<uint32_t, uint32_t> empty[] = {
-        {main::kId, main::kNoticeView},       {preview::kId, preview::kPageView}, {preview::kId, preview::kNoticeView},
-        {main::kId, main::kProgressBar},      {main::kId, main::kResizeGroup},    {main::kId, main::kBySizeGroup},
-        {main::kId, main::kByCountGroup},     {main::kId, main::kFeedbackLabel}};
+        {main::kId, main::kNoticeView},   {preview::kId, preview::kPageView}, {preview::kId, preview::kNoticeView},
+        {main::kId, main::kProgressBar},  {main::kId, main::kResizeGroup},    {main::kId, main::kBySizeGroup},
+        {main::kId, main::kByCountGroup}, {main::kId, main::kFeedbackLabel}};
     for (const auto& [window, id] : empty) {
         EXPECT_TRUE(unit(window, id).placed().propertyData.empty()) << std::hex << id;
     }

@@ -65,7 +65,8 @@ TEST(DescriptionNumbers, AreDecimalOrHexadecimal)
     }
 }
 
-const std::string kSmallDescription = Utf8(u8R"(
+const std::string kSmallDescription = Utf8(
+    u8R"(
 window Main 0x52000001
 second_id 0x19000002
 unit WindowUnit 0x06000003 Window
@@ -239,9 +240,9 @@ TEST(BlockBuilder, RefusesWhatDoesNotExistOrComesTwice)
 TEST(BlockBuilder, RefusesValuesOfTheWrongType)
 {
     const std::string head = "window Main 0x52000001\nsecond_id 0x19000002\nunit WindowUnit 0x06000003 Window\n";
-    for (const char* line : {"option Title 5\n", "option Border \"2\"\n", "option Border 0x80000000\n",
-                             "option MaxButton 2\n", "option BackPicture picture.jpg\n",
-                             "option BackPicture file:no_such_picture.jpg\n", "option Border 1 2\n"}) {
+    for (const char* line :
+         {"option Title 5\n", "option Border \"2\"\n", "option Border 0x80000000\n", "option MaxButton 2\n",
+          "option BackPicture picture.jpg\n", "option BackPicture file:no_such_picture.jpg\n", "option Border 1 2\n"}) {
         EXPECT_EQ(BuildError(head + line).rfind("line 4:", 0), 0u) << line;
     }
     const std::string link = head + "unit L 0x16000004 HyperLinker\n";

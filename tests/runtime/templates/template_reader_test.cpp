@@ -105,36 +105,34 @@ TEST_P(TemplateReaderCorruption, IsRefused)
     EXPECT_FALSE(Read(bytes));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, TemplateReaderCorruption,
-    testing::Values(Corruption{"IndexNotAMultipleOf8", at::kIndexLength, 12},
-                    Corruption{"IndexPastTheEnd", at::kIndexLength, 0xfffffff8},
-                    Corruption{"MoreWindowsThanRecords", at::kIndexLength, 16},
-                    Corruption{"TextPastTheEnd", at::kFirstText, 0x7fffffff},
-                    Corruption{"NoUnits", at::kUnitCount, 0},
-                    Corruption{"MoreUnitsThanTheListHolds", at::kUnitCount, 0x40000000},
-                    Corruption{"TwoUnitsOneRecord", at::kUnitCount, 2},
-                    Corruption{"ListPastTheEnd", at::kListLength, 126},
-                    Corruption{"ListShorterThanItsRecord", at::kListLength, 124},
-                    Corruption{"OffsetPastTheFirstRecord", at::kOffset, 4},
-                    Corruption{"OffsetOutsideTheList", at::kOffset, 0xffffff00},
-                    Corruption{"RecordPastTheList", at::kRecordLength, 114},
-                    Corruption{"RecordShorterThanItsFields", at::kRecordLength, 20},
-                    Corruption{"ChildrenPastTheRecord", at::kChildCount, 0x40000000},
-                    Corruption{"PointerDataPastTheRecord", at::kPointerLength, 0xffffffff},
-                    Corruption{"BindingsPastTheRecord", at::kEventCount, 0x20000000},
-                    Corruption{"BindingsOverTheReservedWords", at::kEventCount, 3}),
-    [](const testing::TestParamInfo<Corruption>& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Counts, TemplateReaderCorruption,
+                         testing::Values(Corruption{"IndexNotAMultipleOf8", at::kIndexLength, 12},
+                                         Corruption{"IndexPastTheEnd", at::kIndexLength, 0xfffffff8},
+                                         Corruption{"MoreWindowsThanRecords", at::kIndexLength, 16},
+                                         Corruption{"TextPastTheEnd", at::kFirstText, 0x7fffffff},
+                                         Corruption{"NoUnits", at::kUnitCount, 0},
+                                         Corruption{"MoreUnitsThanTheListHolds", at::kUnitCount, 0x40000000},
+                                         Corruption{"TwoUnitsOneRecord", at::kUnitCount, 2},
+                                         Corruption{"ListPastTheEnd", at::kListLength, 126},
+                                         Corruption{"ListShorterThanItsRecord", at::kListLength, 124},
+                                         Corruption{"OffsetPastTheFirstRecord", at::kOffset, 4},
+                                         Corruption{"OffsetOutsideTheList", at::kOffset, 0xffffff00},
+                                         Corruption{"RecordPastTheList", at::kRecordLength, 114},
+                                         Corruption{"RecordShorterThanItsFields", at::kRecordLength, 20},
+                                         Corruption{"ChildrenPastTheRecord", at::kChildCount, 0x40000000},
+                                         Corruption{"PointerDataPastTheRecord", at::kPointerLength, 0xffffffff},
+                                         Corruption{"BindingsPastTheRecord", at::kEventCount, 0x20000000},
+                                         Corruption{"BindingsOverTheReservedWords", at::kEventCount, 3}),
+                         [](const testing::TestParamInfo<Corruption>& info) { return std::string(info.param.what); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Ids, TemplateReaderCorruption,
-    testing::Values(Corruption{"WindowIdOfUnitClass", at::kWindowId, 0x16000001},
-                    Corruption{"WindowIdWithoutSerial", at::kWindowId, 0x52000000},
-                    Corruption{"WindowUnitIdOfUnitClass", at::kUnitId, 0x16000003},
-                    Corruption{"WindowUnitIdWithoutSerial", at::kUnitId, 0x06000000},
-                    Corruption{"WindowUnitIsAMenuItem", at::kKind, 0x00010003},
-                    Corruption{"WindowUnitInsideAContainer", at::kContainer, 0x16000009}),
-    [](const testing::TestParamInfo<Corruption>& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Ids, TemplateReaderCorruption,
+                         testing::Values(Corruption{"WindowIdOfUnitClass", at::kWindowId, 0x16000001},
+                                         Corruption{"WindowIdWithoutSerial", at::kWindowId, 0x52000000},
+                                         Corruption{"WindowUnitIdOfUnitClass", at::kUnitId, 0x16000003},
+                                         Corruption{"WindowUnitIdWithoutSerial", at::kUnitId, 0x06000000},
+                                         Corruption{"WindowUnitIsAMenuItem", at::kKind, 0x00010003},
+                                         Corruption{"WindowUnitInsideAContainer", at::kContainer, 0x16000009}),
+                         [](const testing::TestParamInfo<Corruption>& info) { return std::string(info.param.what); });
 
 TEST(TemplateReader, NamesEndAtTheirTerminator)
 {

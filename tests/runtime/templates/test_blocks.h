@@ -61,21 +61,21 @@ inline constexpr size_t kEnd = 161;
 inline std::vector<uint8_t> SmallBlock()
 {
     Bytes b;
-    b.u32(8).u32(0x52000001).u32(0);                        // window index: id, room for the object
-    b.u32(0).u32(0x19000002).u32(0).u32(0);                 // unused word, second id, two empty texts
-    b.u32(1).u32(125);                                      // unit count, unit list length
-    b.u32(0x06000003).u32(0);                               // unit ids, offsets
-    b.u32(113);                                             // record length
-    b.u32(0x00010001).u32(0).u32(0).u32(0).u32(0).u32(0);   // kind, event source, reserved
-    b.z("").z("");                                          // name, remark
-    b.u32(0).u32(50).u32(50).u32(602).u32(489).u32(0);      // object slot, rect, cursor slot
-    b.u32(0).u32(0);                                        // container, child count
-    b.u32(4).u32(0);                                        // mouse pointer
-    b.z("");                                                // tag
-    b.u32(0).u32(rt::kUnitVisible).u32(0);                  // reserved, flags, reserved
-    b.u32(1).u32(0).u32(0);                                 // one binding: event 0, sub offset 0
-    b.u32(0).u32(0).u32(0).u32(0).u32(0);                   // reserved
-    b.raw({'A', 'B'});                                      // property data
+    b.u32(8).u32(0x52000001).u32(0);                       // window index: id, room for the object
+    b.u32(0).u32(0x19000002).u32(0).u32(0);                // unused word, second id, two empty texts
+    b.u32(1).u32(125);                                     // unit count, unit list length
+    b.u32(0x06000003).u32(0);                              // unit ids, offsets
+    b.u32(113);                                            // record length
+    b.u32(0x00010001).u32(0).u32(0).u32(0).u32(0).u32(0);  // kind, event source, reserved
+    b.z("").z("");                                         // name, remark
+    b.u32(0).u32(50).u32(50).u32(602).u32(489).u32(0);     // object slot, rect, cursor slot
+    b.u32(0).u32(0);                                       // container, child count
+    b.u32(4).u32(0);                                       // mouse pointer
+    b.z("");                                               // tag
+    b.u32(0).u32(rt::kUnitVisible).u32(0);                 // reserved, flags, reserved
+    b.u32(1).u32(0).u32(0);                                // one binding: event 0, sub offset 0
+    b.u32(0).u32(0).u32(0).u32(0).u32(0);                  // reserved
+    b.raw({'A', 'B'});                                     // property data
     return b.data;
 }
 

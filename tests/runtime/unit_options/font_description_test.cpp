@@ -23,8 +23,8 @@ TEST(FontDescription, HasTheLogfontLayout)
     font.setFaceName("\xcb\xce\xcc\xe5");
     std::array<uint8_t, 60> bytes = rt::EncodeFont(font);
 
-    const std::array<uint8_t, 32> expected = {0xf4, 0xff, 0xff, 0xff, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0,
-                                              0x90, 1, 0, 0, 4, 1, 5, 134, 6, 7, 8, 9, 0xcb, 0xce, 0xcc, 0xe5};
+    const std::array<uint8_t, 32> expected = {0xf4, 0xff, 0xff, 0xff, 1, 0, 0, 0,   2, 0, 0, 0, 3,    0,    0,    0,
+                                              0x90, 1,    0,    0,    4, 1, 5, 134, 6, 7, 8, 9, 0xcb, 0xce, 0xcc, 0xe5};
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin()));
     EXPECT_TRUE(std::all_of(bytes.begin() + 32, bytes.end(), [](uint8_t b) { return b == 0; }));
     EXPECT_EQ(rt::DecodeFont(bytes.data()), font);

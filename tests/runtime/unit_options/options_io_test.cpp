@@ -19,12 +19,12 @@
 namespace {
 
 template <class Options>
-class EveryKind : public testing::Test {};
+class EveryKind : public testing::Test {
+};
 
 using Kinds = testing::Types<rt::WindowOptions, rt::EditBoxOptions, rt::LabelOptions, rt::GroupBoxOptions,
                              rt::ButtonOptions, rt::CheckBoxOptions, rt::RadioBoxOptions, rt::ProcessBarOptions,
-                             rt::HyperLinkerOptions, rt::BoardOptions, rt::HtmlViewerOptions,
-                             rt::CommonDlgOptions>;
+                             rt::HyperLinkerOptions, rt::BoardOptions, rt::HtmlViewerOptions, rt::CommonDlgOptions>;
 TYPED_TEST_SUITE(EveryKind, Kinds);
 
 TYPED_TEST(EveryKind, EmptyDataGivesTheDefaults)

@@ -27,7 +27,8 @@ void JoinWhilePumping(std::vector<std::thread>& workers, DWORD limitMilliseconds
         Pump(10);
     }
     if (!joined) {
-        std::fprintf(stderr, "worker threads did not finish within %lu ms\n", static_cast<unsigned long>(limitMilliseconds));
+        std::fprintf(stderr, "worker threads did not finish within %lu ms\n",
+                     static_cast<unsigned long>(limitMilliseconds));
         std::fflush(stderr);
         TerminateProcess(GetCurrentProcess(), 3);
     }

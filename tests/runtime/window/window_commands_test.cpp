@@ -79,7 +79,10 @@ bool LoadWindow(std::initializer_list<rt::ValueTriple> args)
     return Call(rt::commands::CoreCommand::kLoadWindow, args).low != 0;
 }
 
-void DestroyWindowCommand(std::initializer_list<rt::ValueTriple> args) { Call(rt::commands::CoreCommand::kDestroyWindow, args); }
+void DestroyWindowCommand(std::initializer_list<rt::ValueTriple> args)
+{
+    Call(rt::commands::CoreCommand::kDestroyWindow, args);
+}
 
 struct WindowCommandsTest : ::testing::Test {
     static void SetUpTestSuite() { window_test::StartWindowLayerForTests(); }

@@ -79,10 +79,7 @@ rt::WindowRecord MakeModalWindow()
     return window;
 }
 
-HWND UnitHandle(uint32_t unitId)
-{
-    return window_test::UnitHandle(kFocusWindow, unitId);
-}
+HWND UnitHandle(uint32_t unitId) { return window_test::UnitHandle(kFocusWindow, unitId); }
 
 // Presses Tab on the unit that has the focus, with Shift held when asked.
 void PressTab(bool shift)

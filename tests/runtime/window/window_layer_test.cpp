@@ -51,13 +51,36 @@ int32_t closeAnswer = 1;
 bool closeReturns = false;
 int32_t charAnswer = 0;
 
-void Log(const char* what) { eventLog.emplace_back(what + std::string(IsWindowVisible(WindowHandle(kWindowA)) ? "+" : "-")); }
+void Log(const char* what)
+{
+    eventLog.emplace_back(what + std::string(IsWindowVisible(WindowHandle(kWindowA)) ? "+" : "-"));
+}
 
-rt::SubReturn OnCreated(const int32_t*, int) { Log("0"); return {}; }
-rt::SubReturn OnClose(const int32_t*, int) { Log("1"); return closeReturns ? rt::Returns(closeAnswer) : rt::SubReturn{}; }
-rt::SubReturn OnDestroyed(const int32_t*, int) { eventLog.emplace_back("2"); return {}; }
-rt::SubReturn OnMoved(const int32_t*, int) { Log("3"); return {}; }
-rt::SubReturn OnResized(const int32_t*, int) { Log("4"); return {}; }
+rt::SubReturn OnCreated(const int32_t*, int)
+{
+    Log("0");
+    return {};
+}
+rt::SubReturn OnClose(const int32_t*, int)
+{
+    Log("1");
+    return closeReturns ? rt::Returns(closeAnswer) : rt::SubReturn{};
+}
+rt::SubReturn OnDestroyed(const int32_t*, int)
+{
+    eventLog.emplace_back("2");
+    return {};
+}
+rt::SubReturn OnMoved(const int32_t*, int)
+{
+    Log("3");
+    return {};
+}
+rt::SubReturn OnResized(const int32_t*, int)
+{
+    Log("4");
+    return {};
+}
 rt::SubReturn OnChar(const int32_t*, int) { return rt::Returns(charAnswer); }
 rt::SubReturn OnCreatedMoveToCorner(const int32_t*, int)
 {
@@ -69,10 +92,7 @@ rt::SubReturn OnCreatedMoveToCorner(const int32_t*, int)
 const rt::ApplicationSub kSubs[] = {OnCreated, OnClose, OnDestroyed, OnMoved, OnResized, OnChar, OnCreatedMoveToCorner};
 const rt::CodeBase kCodeBase{kSubs, 7};
 
-std::vector<rt::EventBinding> WindowBindings()
-{
-    return {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, kNoHandler}};
-}
+std::vector<rt::EventBinding> WindowBindings() { return {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, kNoHandler}}; }
 
 rt::WindowRecord MakeWindowA()
 {
@@ -82,8 +102,8 @@ rt::WindowRecord MakeWindowA()
     options.Title = "窗口甲";
     options.Border = 1;
     options.StartPosition = 0;
-    window.units.push_back(window_test::WindowRecord(kWindowUnitA, options, {40, 40, 400, 300}, rt::kUnitVisible,
-                                                     WindowBindings()));
+    window.units.push_back(
+        window_test::WindowRecord(kWindowUnitA, options, {40, 40, 400, 300}, rt::kUnitVisible, WindowBindings()));
     window.units.push_back(window_test::TestUnitRecord(kChild, {5, -4, 60, 20}, rt::kUnitVisible | rt::kUnitTakesFocus,
                                                        kContainer, {}, {{-11, 5}}));
     window.units.push_back(window_test::TestUnitRecord(kHidden, {10, 200, 50, 20}, 0));
@@ -106,8 +126,8 @@ rt::WindowRecord MakeCentredWindow()
     options.StartPosition = 1;
     rt::WindowRecord window;
     window.id = kCentredWindow;
-    window.units.push_back(window_test::WindowRecord(kCentredWindowUnit, options, {50, 50, 300, 200}, rt::kUnitVisible,
-                                                     {{0, 6}}));
+    window.units.push_back(
+        window_test::WindowRecord(kCentredWindowUnit, options, {50, 50, 300, 200}, rt::kUnitVisible, {{0, 6}}));
     return window;
 }
 

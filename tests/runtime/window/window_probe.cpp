@@ -67,7 +67,8 @@ const std::vector<uint8_t>& TemplateBytes()
     static const std::vector<uint8_t> bytes = [] {
         rt::TemplateBlock block;
         block.windows.push_back(MakeWindow(kMainWindow, kMainWindowUnit, "探针主窗口", {40, 40, 320, 200}, 0));
-        block.windows.back().units.push_back(window_test::TestUnitRecord(kMainWindowNumber, {10, 10, 80, 20}, rt::kUnitVisible));
+        block.windows.back().units.push_back(
+            window_test::TestUnitRecord(kMainWindowNumber, {10, 10, 80, 20}, rt::kUnitVisible));
         block.windows.push_back(MakeWindow(kSecondWindow, kSecondWindowUnit, "探针副窗口", {400, 40, 260, 160}, 1));
         return rt::WriteTemplateBlock(block);
     }();

@@ -78,7 +78,8 @@ LRESULT CALLBACK TestUnitProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 {
     auto* state = reinterpret_cast<TestUnit*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        auto* holder = static_cast<std::unique_ptr<TestUnit>*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* holder =
+            static_cast<std::unique_ptr<TestUnit>*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         state = holder->release();
         state->bind(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
@@ -111,8 +112,8 @@ rt::LiveUnit* CreateTestUnit(const rt::UnitCreateArgs& args)
     }
     auto unit = std::make_unique<TestUnit>(args, *options);
     rt::LiveUnit* created = unit.get();
-    HWND window = CreateWindowExW(0, L"ZorviTestUnit", rt::WideFromGbk(options->Caption).c_str(),
-                                  WS_CHILD | args.style, args.left, args.top, args.width, args.height, args.parent,
+    HWND window = CreateWindowExW(0, L"ZorviTestUnit", rt::WideFromGbk(options->Caption).c_str(), WS_CHILD | args.style,
+                                  args.left, args.top, args.width, args.height, args.parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
                                   GetModuleHandleW(nullptr), &unit);
     return window ? created : nullptr;

@@ -134,8 +134,9 @@ bool PiecePath(const test::ByteSetArg& jpeg)
     rt::ValueTriple cell = rt::MakeUnitRef(kWindow, kCellBoard, rt::kBoardKind);
     Call(rt::commands::CoreCommand::kDrawPicture, {big, picture, rt::MakeInt(0), rt::MakeInt(0)});
     lap(1);
-    Call(rt::commands::CoreCommand::kCopy, {big, rt::MakeInt(kCellWidth), rt::MakeInt(kCellHeight), rt::MakeInt(kCellWidth),
-                                  rt::MakeInt(kCellHeight), cell, rt::MakeInt(0), rt::MakeInt(0), rt::MakeInt(1)});
+    Call(rt::commands::CoreCommand::kCopy,
+         {big, rt::MakeInt(kCellWidth), rt::MakeInt(kCellHeight), rt::MakeInt(kCellWidth), rt::MakeInt(kCellHeight),
+          cell, rt::MakeInt(0), rt::MakeInt(0), rt::MakeInt(1)});
     lap(2);
     size_t bytes = Call(rt::commands::CoreCommand::kGetPictureData, {cell}).bytes().size();
     lap(3);
