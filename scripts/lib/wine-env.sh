@@ -38,24 +38,41 @@ zorvi_wineserver_running() {
     return 1
 }
 
+# Detached with its own stdio: a wineserver that inherits a pipe keeps ctest waiting forever.
+# One already serving this prefix (another run's) is shared and left to whoever started it.
+zorvi_start_wineserver() {
+    zorvi_wineserver_running && return
+    setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
+    zorvi_started_server=1
+    # Wait for it: a Wine program started before it is up starts a second server of its own.
+    local i
+    for i in $(seq 50); do
+        zorvi_wineserver_running && break
+        sleep 0.1
+    done
+}
+
+# Wine's RPC service, on which the browser control's running object table rests, set to start
+# with the services. Left to be started on demand it is not there in time, and every process's
+# first navigation waits 3 to 10 s for RPC_S_SERVER_UNAVAILABLE.
+zorvi_start_rpc_with_services() {
+    "$zorvi_wine" reg add 'HKLM\System\CurrentControlSet\Services\RpcSs' /v Start /t REG_DWORD /d 2 /f \
+        </dev/null >/dev/null 2>&1 || true
+}
+
 zorvi_wine_start() {
     [ "${1:-}" = xvfb ] && zorvi_start_xvfb
     mkdir -p "$WINEPREFIX"
-    # Detached with its own stdio: a wineserver that inherits a pipe keeps ctest waiting forever.
-    # One already serving this prefix (another run's) is shared and left to whoever started it.
-    if ! zorvi_wineserver_running; then
-        setsid /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 &
-        zorvi_started_server=1
-        # Wait for it: a Wine program started before it is up starts a second server of its own.
-        local i
-        for i in $(seq 50); do
-            zorvi_wineserver_running && break
-            sleep 0.1
-        done
-    fi
+    zorvi_start_wineserver
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         # No Mono or Gecko install prompts: they cannot be installed here and would wait forever.
         WINEDLLOVERRIDES="mscoree=;mshtml=" "$zorvi_wine" wineboot -i </dev/null >/dev/null 2>&1 || true
+        zorvi_start_rpc_with_services
+        # The session that made the prefix never answers the running object table, even with the
+        # RPC service running in it: end it, and the run goes on in a new one.
+        /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+        /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+        zorvi_start_wineserver
     fi
     # Without a window manager, Wine's managed windows wait 2 s each time one closes (every
     # answered message box); unmanaged ones close at once. This also warms the server up.
@@ -67,12 +84,9 @@ zorvi_wine_start() {
     # here, and a Wine build that offers to install it waits on its dialog when a page first loads.
     # The browser control itself still navigates and reports its events without it.
     "$zorvi_wine" reg add 'HKCU\Software\Wine\DllOverrides' /v mshtml /d '' /f </dev/null >/dev/null 2>&1 || true
-    # Wine's RPC service, on which the browser control's running object table rests. Left to be
-    # started on demand, it is not there when a process first registers an object, and every
-    # process's first navigation then waits 3 to 10 s for RPC_S_SERVER_UNAVAILABLE. Started
-    # with the services, it is back whenever Wine's session starts again during a run.
-    "$zorvi_wine" reg add 'HKLM\System\CurrentControlSet\Services\RpcSs' /v Start /t REG_DWORD /d 2 /f \
-        </dev/null >/dev/null 2>&1 || true
+    # A prefix made before the RPC service started with the services gets it now, for this session
+    # too.
+    zorvi_start_rpc_with_services
     "$zorvi_wine" net start RpcSs </dev/null >/dev/null 2>&1 || true
     # Start Wine's desktop now, detached, and keep it for the whole run: a desktop started by a test
     # under ctest holds the test's output pipe, and ctest waits until it ends (about 20 s a test).
