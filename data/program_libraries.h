@@ -14,7 +14,7 @@ enum LibraryNumber : uint32_t {
     kShellLibraryNumber = 4,
     kHtmlViewLibraryNumber = 5,
     kInternetLibraryNumber = 6,
-    kSpecialFunctionsLibraryNumber = 7,
+    kExtraFunctionsLibraryNumber = 7,
 };
 constexpr uint32_t kLibraryCount = 8;
 

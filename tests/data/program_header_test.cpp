@@ -12,7 +12,7 @@
 #include "commands/internet/internet_library.h"
 #include "commands/shell/run_shell_verb.h"
 #include "commands/shell/shell_library.h"
-#include "commands/special_functions/special_functions_library.h"
+#include "commands/extra_functions/extra_functions_library.h"
 #include "commands/thread/start_thread.h"
 #include "commands/thread/thread_library.h"
 #include "commands/xp_style/set_xp_style.h"
@@ -56,12 +56,12 @@ TEST(ProgramHeader, ListsTheEightLibrariesInTheirNumbers)
         &rt::units::kCoreLibrary,           &rt::commands::kThreadLibrary,
         &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
         &rt::commands::kShellLibrary,       &rt::units::kHtmlViewLibrary,
-        &rt::commands::kInternetLibrary,    &rt::commands::kSpecialFunctionsLibrary,
+        &rt::commands::kInternetLibrary,    &rt::commands::kExtraFunctionsLibrary,
     };
     for (uint32_t i = 0; i < header.libraryCount; ++i) {
         EXPECT_EQ(header.libraries[i], expected[i]) << "library " << i << " is " << header.libraries[i]->name;
     }
-    EXPECT_EQ(header.libraries[data::kSpecialFunctionsLibraryNumber]->commandCount, 0u);
+    EXPECT_EQ(header.libraries[data::kExtraFunctionsLibraryNumber]->commandCount, 0u);
     EXPECT_EQ(header.libraries[data::kHtmlViewLibraryNumber]->unitKindCount, 1u);
 }
 

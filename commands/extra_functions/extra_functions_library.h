@@ -1,4 +1,4 @@
-// The special-functions library (library 7) as the program header lists it. The program calls none
+// The extra-functions library (library 7) as the program header lists it. The program calls none
 // of its commands, so it lists none; it keeps its place in the table.
 #pragma once
 
@@ -6,6 +6,6 @@
 
 namespace rt::commands {
 
-extern const LibraryDescription kSpecialFunctionsLibrary;
+extern const LibraryDescription kExtraFunctionsLibrary;
 
 }  // namespace rt::commands

@@ -4,7 +4,7 @@
 #include "app/code_base.h"
 #include "commands/internet/internet_library.h"
 #include "commands/shell/shell_library.h"
-#include "commands/special_functions/special_functions_library.h"
+#include "commands/extra_functions/extra_functions_library.h"
 #include "commands/thread/thread_library.h"
 #include "commands/xp_style/xp_style_library.h"
 #include "controls/html_viewer/html_view_library.h"
@@ -23,7 +23,7 @@ const LibraryDescription* const kLibraries[] = {
     &rt::units::kCoreLibrary,           &rt::commands::kThreadLibrary,
     &pictures::kImageConversionLibrary, &rt::commands::kXpStyleLibrary,
     &rt::commands::kShellLibrary,       &rt::units::kHtmlViewLibrary,
-    &rt::commands::kInternetLibrary,    &rt::commands::kSpecialFunctionsLibrary,
+    &rt::commands::kInternetLibrary,    &rt::commands::kExtraFunctionsLibrary,
 };
 static_assert(std::size(kLibraries) == data::kLibraryCount);
 
